@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/ui/message_service.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class TDtmd;
+
+namespace testing {
+
+// A fresh database file made from the real schema in a temporary folder.
+class TempDatabase
+{
+public:
+    TempDatabase();
+    QString path() const { return m_path; }
+    QString folder() const { return m_dir.path(); }
+    // Runs statements on the file through a connection of its own (fixtures).
+    void exec(const QStringList& statements) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// Stands in for the message boxes: records every text and gives planned answers.
+class ScriptedMessages : public ui::MessageService
+{
+public:
+    ScriptedMessages();
+    ~ScriptedMessages() override;
+
+    struct Shown
+    {
+        QString kind;  // "warning", "confirm", "error"
+        QString text;
+    };
+    QList<Shown> shown;
+    QList<bool> confirmAnswers;  // taken in order; No when none is left
+    QStringList fileNames;       // answers to file choosers; cancelled when none is left
+    // Called for each modal window instead of exec(); the default rejects it.
+    std::function<int(QDialog*)> onModal;
+
+    QStringList texts(const QString& kind = {}) const;
+
+    void warning(const QString& text) override;
+    bool confirm(const QString& text) override;
+    void error(const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& caption) override;
+    int execModal(QDialog* dialog) override;
+};
+
+// The data module on an open database file; the global Dtmd points at it.
+std::unique_ptr<TDtmd> openDataModule(const QString& databasePath);
+
+} // namespace testing

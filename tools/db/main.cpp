@@ -1,0 +1,55 @@
+// brimvale-db: creates and fills Brimvale database files.
+//
+//   brimvale-db init [--if-missing] FILE   create FILE from the schema (refuses an existing file)
+//   brimvale-db demo [--invoices N] FILE   fill a new FILE with a demo data set
+
+#include "data/database_file.h"
+#include "platform/db/errors.h"
+#include "tool_commands.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+int usage()
+{
+    QTextStream(stderr) << "usage: brimvale-db init [--if-missing] FILE\n"
+                           "       brimvale-db demo [--invoices N] [--lines-per-invoice N] FILE\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString command = args.takeFirst();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    try {
+        if (command == QLatin1String("init")) {
+            const bool ifMissing = args.removeAll(QStringLiteral("--if-missing")) > 0;
+            if (args.size() != 1)
+                return usage();
+            if (ifMissing && QFileInfo::exists(args[0])) {
+                out << "kept the existing " << args[0] << "\n";
+                return 0;
+            }
+            data::CreateDatabaseFile(args[0]);
+            out << "created " << args[0] << "\n";
+            return 0;
+        }
+        if (command == QLatin1String("demo"))
+            return tools::runDemo(args, out);
+    } catch (const db::DbError& e) {
+        err << "brimvale-db: " << e.text() << "\n";
+        return 1;
+    }
+    return usage();
+}
