@@ -203,7 +203,24 @@ QString TDtmd::nextNumber(const QString& storedQuery, const QString& resultColum
         q.addBindValue(candidate);
         return q.exec() && q.next();
     };
-    return NextDocumentNumber(highest, prefix, startTemplate, isTaken);
+    const QString number = NextDocumentNumber(highest, prefix, startTemplate, [](const QString&) { return false; });
+    if (!isTaken(number))
+        return number;
+    // The rules gave a number in use: the highest id in text order was not the
+    // series' own (another prefix, an empty one, or numbers grown past the
+    // template's width). Go on from the series' highest id, longest first, so no
+    // stored number is walked through one by one; step past any still taken.
+    QString seriesHighest = highest;
+    if (!prefix.isEmpty()) {
+        QSqlQuery q(database);
+        q.prepare(QStringLiteral("SELECT %2 FROM %1 WHERE substr(%2, 1, length(?1)) = ?1 "
+                                 "ORDER BY length(%2) DESC, %2 DESC LIMIT 1")
+                      .arg(table, keyColumn));
+        q.addBindValue(prefix);
+        if (q.exec() && q.next())
+            seriesHighest = q.value(0).toString();
+    }
+    return NextDocumentNumber(seriesHighest, prefix, startTemplate, isTaken);
 }
 
 QString TDtmd::NextCustomerId()
