@@ -1,7 +1,9 @@
 // brimvale-db: creates and fills Brimvale database files.
 //
 //   brimvale-db init [--if-missing] FILE   create FILE from the schema (refuses an existing file)
-//   brimvale-db demo [--invoices N] FILE   fill a new FILE with a demo data set
+//   brimvale-db demo [--invoices N] [--lines-per-invoice N] FILE
+//                                          fill FILE (made when missing) with a demo data set:
+//                                          N invoices (300) of 1 to 8 lines, or N lines each
 
 #include "data/database_file.h"
 #include "platform/db/errors.h"

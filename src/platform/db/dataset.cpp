@@ -534,6 +534,8 @@ void DataSet::insert()
         cancel();
         throw;
     }
+    // The details now follow the new row (its link value, usually none of their rows).
+    notifyDetails();
 }
 
 void DataSet::edit()
@@ -687,9 +689,13 @@ TableDataSet::TableDataSet(Connection* connection, const QString& tableName, QOb
 
 bool TableDataSet::isView() const
 {
+    if (m_isView >= 0 && m_isViewOf == m_table)
+        return m_isView == 1;
     QSqlQuery q = runSelect(m_connection, QStringLiteral("SELECT type FROM sqlite_master WHERE name = ? COLLATE NOCASE"),
                             {m_table});
-    return q.next() && q.value(0).toString() == QLatin1String("view");
+    m_isView = q.next() && q.value(0).toString() == QLatin1String("view") ? 1 : 0;
+    m_isViewOf = m_table;
+    return m_isView == 1;
 }
 
 bool TableDataSet::canModify() const

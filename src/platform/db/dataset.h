@@ -201,7 +201,8 @@ protected:
 private:
     bool isView() const;
     QString m_table;
-    mutable int m_isView = -1;
+    mutable int m_isView = -1;  // whether m_isViewOf is a view, once asked
+    mutable QString m_isViewOf;
 };
 
 // A read-only dataset over an SQL statement with positional parameters; it can

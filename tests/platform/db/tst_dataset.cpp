@@ -255,6 +255,11 @@ private slots:
         detail->setValue("item_id", "P9");
         detail->post();
         QCOMPARE(detail->recordCount(), 2);
+        master->insert();  // a new invoice has no lines yet
+        master->setValue("invoice_id", "INV-3");
+        QCOMPARE(detail->recordCount(), 0);
+        master->cancel();
+        QCOMPARE(detail->recordCount(), 2);
         master->close();
         QCOMPARE(detail->recordCount(), 0);
     }
