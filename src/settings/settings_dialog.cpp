@@ -7,6 +7,7 @@
 #include "platform/editors/db_combo_box.h"
 #include "platform/editors/db_edit.h"
 #include "platform/ui/message_service.h"
+#include "settings/settings_lists.h"
 #include "ui_settings_dialog.h"
 
 #include <QDate>
@@ -47,6 +48,12 @@ TFConfig::TFConfig(QWidget* parent) : QDialog(parent), ui(new Ui::TFConfig)
     // A path typed by hand shows its picture as well, quietly, as at opening.
     connect(logo, &editors::DBEdit::committed, this,
             [this] { showLogoIfPresent(Dtmd->ADOTbConfig->asString("invoice_logo")); });
+    settings::AddListGrid(ui->cxGrid1, Dtmd->DtsShipping, {{QStringLiteral("Shipping Name"), "shipping_name", 200}},
+                          {"New", "Delete", "Edit", "Save", "Cancel", "Refresh"});
+    settings::AddListGrid(ui->cxGrid2, Dtmd->DtsPayment,
+                          {{QStringLiteral("Payment Name"), "payment_name", 150}, {QStringLiteral("Day"), "payment_day", 50}},
+                          {"Insert", "Delete", "Edit", "Save", "Cancel", "Refresh"});
+
     connect(ui->RzBitBtn6, &QPushButton::clicked, this, [this] { RzBitBtn6Click(); });
     connect(ui->btn_save, &QPushButton::clicked, this, [this] { btn_saveClick(); });
     connect(ui->btn_cancel, &QPushButton::clicked, this, [this] { btn_cancelClick(); });
@@ -79,6 +86,14 @@ void TFConfig::FormCreate()
     }
     showLogoIfPresent(AppSettings.invoice_logo);
     fillFormatExamples();
+}
+
+void TFConfig::done(int result)
+{
+    for (db::DataSet* list : {static_cast<db::DataSet*>(Dtmd->ADOTbShipping), static_cast<db::DataSet*>(Dtmd->ADOTbPayment)})
+        if (list->isEditing())
+            ui::runCommand([list] { list->post(); });
+    QDialog::done(result);
 }
 
 void TFConfig::fillFormatExamples()

@@ -29,6 +29,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The list grids write their edits as they are made: a row still being edited
+    // there is stored when the dialog closes, whichever way it closes.
+    void done(int result) override;
 
 private:
     void showLogoIfPresent(const QString& fileName);

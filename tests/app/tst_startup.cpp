@@ -8,6 +8,7 @@
 #include "test_support.h"
 
 #include <QCryptographicHash>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -125,11 +126,19 @@ private slots:
         QCOMPARE(window->windowTitle(), QString("Brimvale"));
     }
 
-    void anEmptySettingsTableKeepsTheBuiltInDefaults()
+    void aFirstRunShowsTheSettingsDialogBeforeTheMainWindow()
     {
         testing::TempDatabase db;
+        QStringList modals;
+        m_messages->onModal = [&](QDialog* dialog) {
+            modals << dialog->metaObject()->className();
+            return int(QDialog::Rejected);
+        };
         auto window = start(db.folder());
         QVERIFY(window->startupSucceeded());
+        QCOMPARE(modals, QStringList{"TFConfig"});
+        QVERIFY(!window->isVisible());
+        // Cancel keeps the built-in defaults.
         QCOMPARE(AppSettings.invoice_prefix, QString("INV-"));
         QCOMPARE(AppSettings.vat_rate, 7.0);
     }

@@ -227,16 +227,19 @@ void DataSet::readRows()
         if (columns[i] < 0)
             throw DbError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), m_fields[i].name));
     }
-    m_rows.clear();
-    m_rowIds.clear();
+    // Read into new vectors: a value that fails to convert leaves the old rows as they were.
+    QVector<QVector<QVariant>> rows;
+    QVector<qint64> rowIds;
     const int n = int(m_fields.size());
     while (query.next()) {
         QVector<QVariant> row(n);
         for (int i = 0; i < n; ++i)
             row[i] = toFieldValue(m_fields[i], query.value(columns[i]));
-        m_rows.append(std::move(row));
-        m_rowIds.append(offset ? query.value(0).toLongLong() : -1);
+        rows.append(std::move(row));
+        rowIds.append(offset ? query.value(0).toLongLong() : -1);
     }
+    m_rows.swap(rows);
+    m_rowIds.swap(rowIds);
 }
 
 void DataSet::close()

@@ -1,0 +1,91 @@
+#include "masterdata/master_list_window.h"
+
+#include "masterdata/dialog_placement.h"
+#include "platform/grid/data_grid.h"
+#include "platform/ui/message_service.h"
+#include "ui_master_list_window.h"
+
+#include <QStyle>
+
+namespace {
+
+QIcon themeIcon(const char* name, QStyle::StandardPixmap fallback, const QWidget* widget)
+{
+    return QIcon::fromTheme(QString::fromLatin1(name), widget->style()->standardIcon(fallback));
+}
+
+} // namespace
+
+MasterListWindow::MasterListWindow(const Captions& captions, QWidget* parent)
+    : QDialog(parent), ui(new Ui::MasterListWindow)
+{
+    ui->setupUi(this);
+    setWindowTitle(captions.window);
+    resize(800, 600);
+
+    QPalette white = ui->pnl_header->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    ui->pnl_header->setPalette(white);
+    ui->img_header->setPixmap(captions.headerIcon.pixmap(40, 40));
+    ui->lb_title->setText(captions.title);
+    QFont titleFont = ui->lb_title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
+    titleFont.setBold(true);
+    ui->lb_title->setFont(titleFont);
+
+    ui->btnAdd->setText(captions.addButton);
+    ui->btnEdit->setText(captions.editButton);
+    ui->btnDelete->setText(captions.deleteButton);
+    ui->Btn_printInvoice->setText(captions.printButton);
+    ui->btnAdd->setIcon(themeIcon("document-new", QStyle::SP_FileIcon, this));
+    ui->btnEdit->setIcon(themeIcon("document-edit", QStyle::SP_FileDialogDetailedView, this));
+    ui->btnDelete->setIcon(themeIcon("edit-delete", QStyle::SP_TrashIcon, this));
+    ui->btnRefresh->setIcon(themeIcon("view-refresh", QStyle::SP_BrowserReload, this));
+    ui->btnSearch->setIcon(themeIcon("edit-find", QStyle::SP_FileDialogContentsView, this));
+    ui->Btn_printInvoice->setIcon(themeIcon("document-print", QStyle::SP_DialogSaveButton, this));
+}
+
+MasterListWindow::~MasterListWindow()
+{
+    delete ui;
+}
+
+grid::DataGrid* MasterListWindow::grid() const
+{
+    return ui->grid;
+}
+
+void MasterListWindow::connectCommands(const std::function<void()>& add, const std::function<void()>& edit,
+                                       const std::function<void()>& remove, const std::function<void()>& refresh,
+                                       const std::function<void()>& search, const std::function<void()>& print,
+                                       const std::function<void()>& doubleClick)
+{
+    auto bind = [this](QToolButton* button, const std::function<void()>& command) {
+        connect(button, &QToolButton::clicked, this, [command] { ui::runCommand(command); });
+    };
+    bind(ui->btnAdd, add);
+    bind(ui->btnEdit, edit);
+    bind(ui->btnDelete, remove);
+    bind(ui->btnRefresh, refresh);
+    bind(ui->btnSearch, search);
+    bind(ui->Btn_printInvoice, print);
+    connect(ui->grid, &grid::DataGrid::rowDoubleClicked, this, [doubleClick] { ui::runCommand(doubleClick); });
+}
+
+void MasterListWindow::showCountUnder(const QString& fieldName)
+{
+    grid::SummaryItem count;
+    count.fieldName = fieldName;
+    count.kind = grid::SummaryKind::Count;
+    count.textHandler = [](const QString& text) { return QStringLiteral("Count = ") + text; };
+    ui->grid->setSummaries(grid::SummaryPlace::Footer, {count});
+}
+
+void MasterListWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        masterdata::centreOnScreen(this);
+    }
+}

@@ -1,0 +1,79 @@
+#include "platform/grid/footer_bar.h"
+
+#include "platform/grid/grid_model.h"
+#include "platform/grid/grid_tree_view.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace grid {
+
+FooterBar::FooterBar(GridTreeView* view, QWidget* parent) : QWidget(parent), m_view(view)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setAutoFillBackground(false);
+    auto repaint = [this] { update(); };
+    QHeaderView* header = view->header();
+    connect(header, &QHeaderView::sectionResized, this, repaint);
+    connect(header, &QHeaderView::sectionMoved, this, repaint);
+    connect(header, &QHeaderView::geometriesChanged, this, repaint);
+    connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, repaint);
+}
+
+GridModel* FooterBar::model() const
+{
+    return m_view ? m_view->gridModel() : nullptr;
+}
+
+QSize FooterBar::sizeHint() const
+{
+    return {100, fontMetrics().height() + 10};
+}
+
+int FooterBar::viewportOrigin() const
+{
+    // Columns are placed by the view's header, in the view's viewport.
+    return mapFromGlobal(m_view->viewport()->mapToGlobal(QPoint(0, 0))).x();
+}
+
+QRect FooterBar::cellRect(int modelColumn) const
+{
+    if (!m_view)
+        return {};
+    return QRect(viewportOrigin() + m_view->columnViewportPosition(modelColumn), 1,
+                 m_view->columnWidth(modelColumn), height() - 1);
+}
+
+void FooterBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The colours of the column headers, so the footer reads as the grid's frame.
+    painter.fillRect(rect(), palette().button());
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(rect().topLeft(), rect().topRight());
+    painter.drawLine(rect().bottomLeft(), rect().bottomRight());
+    GridModel* gridModel = model();
+    if (!gridModel)
+        return;
+    painter.setClipRect(QRect(viewportOrigin(), 0, m_view->viewport()->width(), height()));
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    for (int c = 0; c < gridModel->columnCount(); ++c) {
+        if (m_view->isColumnHidden(c))
+            continue;
+        const QString text = gridModel->footerText(c);
+        if (text.isEmpty())
+            continue;
+        const QRect box = cellRect(c);
+        const auto align =
+            Qt::Alignment(gridModel->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+        const QRect inner = box.adjusted(4, 0, -4, 0);
+        painter.drawText(inner, int((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter),
+                         painter.fontMetrics().elidedText(text, Qt::ElideRight, inner.width()));
+    }
+}
+
+} // namespace grid
