@@ -89,44 +89,48 @@ ProductRecord ReadProductRecord(const db::DataSet& product)
     return p;
 }
 
-void RecalcLine(db::DataSet& detail, bool vatFlag)
+namespace {
+
+// Runs a rule on a copy of the current line and writes back what it changed;
+// a line that is not being edited is left alone.
+template <typename Rule>
+void applyToCurrentLine(db::DataSet& detail, Rule rule)
 {
     if (!detail.isEditing())
         return;
     const InvoiceLine before = ReadInvoiceLine(detail);
     InvoiceLine after = before;
-    RecalcLine(after, AppSettings.vat_rate, vatFlag);
+    rule(after);
     writeChanges(detail, before, after);
+}
+
+} // namespace
+
+void RecalcLine(db::DataSet& detail, bool vatFlag)
+{
+    applyToCurrentLine(detail, [&](InvoiceLine& line) { RecalcLine(line, AppSettings.vat_rate, vatFlag); });
 }
 
 void ApplyDiscountPercent(db::DataSet& detail, QString& percentFieldText, bool vatFlag)
 {
-    if (!detail.isEditing())
-        return;
-    const InvoiceLine before = ReadInvoiceLine(detail);
-    InvoiceLine after = before;
-    ApplyDiscountPercent(after, percentFieldText, AppSettings.vat_rate, vatFlag);
-    writeChanges(detail, before, after);
+    applyToCurrentLine(detail, [&](InvoiceLine& line) {
+        ApplyDiscountPercent(line, percentFieldText, AppSettings.vat_rate, vatFlag);
+    });
 }
 
 void ApplyDiscountPerUnit(db::DataSet& detail, QString& perUnitFieldText, bool vatFlag)
 {
-    if (!detail.isEditing())
-        return;
-    const InvoiceLine before = ReadInvoiceLine(detail);
-    InvoiceLine after = before;
-    ApplyDiscountPerUnit(after, perUnitFieldText, AppSettings.vat_rate, vatFlag);
-    writeChanges(detail, before, after);
+    applyToCurrentLine(detail, [&](InvoiceLine& line) {
+        ApplyDiscountPerUnit(line, perUnitFieldText, AppSettings.vat_rate, vatFlag);
+    });
 }
 
 void ApplyProductToLine(db::DataSet& detail, const db::DataSet& product, int customerDiscount)
 {
-    if (!detail.isEditing())
-        return;
-    const InvoiceLine before = ReadInvoiceLine(detail);
-    InvoiceLine after = before;
-    ApplyProductToLine(after, ReadProductRecord(product), customerDiscount, AppSettings.vat_rate);
-    writeChanges(detail, before, after);
+    const ProductRecord chosen = ReadProductRecord(product);
+    applyToCurrentLine(detail, [&](InvoiceLine& line) {
+        ApplyProductToLine(line, chosen, customerDiscount, AppSettings.vat_rate);
+    });
 }
 
 void StoreInvoiceTotals(db::DataSet& invoice)
