@@ -10,7 +10,8 @@ QString g_programFolderOverride;
 
 QString ProgramFolder()
 {
-    return g_programFolderOverride.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolderOverride;
+    return g_programFolderOverride.isEmpty() ? QCoreApplication::applicationDirPath()
+                                             : g_programFolderOverride;
 }
 
 void SetProgramFolderForTesting(const QString& folder)

@@ -19,9 +19,9 @@ using db::FieldType;
 db::FieldDefs productFields()
 {
     return {
-        {"product_id", FieldType::Text, 20},    {"product_name", FieldType::Text, 50},
-        {"product_desc", FieldType::Text, 255}, {"product_cost", FieldType::Integer},
-        {"product_price", FieldType::Integer},  {"product_uom", FieldType::Text, 50},
+        {"product_id", FieldType::Text, 20},     {"product_name", FieldType::Text, 50},
+        {"product_desc", FieldType::Text, 255},  {"product_cost", FieldType::Integer},
+        {"product_price", FieldType::Integer},   {"product_uom", FieldType::Text, 50},
         {"product_taxable", FieldType::Boolean},
     };
 }
@@ -49,31 +49,25 @@ db::FieldDefs invoiceFields()
 db::FieldDefs invoiceDetailFields()
 {
     return {
-        {"item_id", FieldType::Text, 20},         {"invoice_id", FieldType::Text, 50},
-        {"item_name", FieldType::Text, 50},       {"item_qty", FieldType::Integer},
-        {"item_price", FieldType::Double},        {"item_discountperunit", FieldType::Double},
-        {"item_netprice", FieldType::Double},     {"item_extended", FieldType::Double},
-        {"item_shipping", FieldType::Double},     {"item_vat", FieldType::Boolean},
-        {"item_vatamt", FieldType::Double},       {"item_uom", FieldType::Text, 10},
-        {"item_total", FieldType::Double},        {"item_discountpercent", FieldType::Double},
+        {"item_id", FieldType::Text, 20},     {"invoice_id", FieldType::Text, 50},
+        {"item_name", FieldType::Text, 50},   {"item_qty", FieldType::Integer},
+        {"item_price", FieldType::Double},    {"item_discountperunit", FieldType::Double},
+        {"item_netprice", FieldType::Double}, {"item_extended", FieldType::Double},
+        {"item_shipping", FieldType::Double}, {"item_vat", FieldType::Boolean},
+        {"item_vatamt", FieldType::Double},   {"item_uom", FieldType::Text, 10},
+        {"item_total", FieldType::Double},    {"item_discountpercent", FieldType::Double},
     };
 }
 
 db::FieldDefs summaryFields()
 {
     return {
-        {"invoice_id", FieldType::Text, 50, true},
-        {"issue_date", FieldType::Date, 0, true},
-        {"due_date", FieldType::Date, 0, true},
-        {"customer", FieldType::Text, 255, true},
-        {"product", FieldType::Text, 255, true},
-        {"item_qty", FieldType::Integer, 0, true},
-        {"item_extended", FieldType::Double, 0, true},
-        {"item_price", FieldType::Double, 0, true},
-        {"item_shipping", FieldType::Double, 0, true},
-        {"item_total", FieldType::Double, 0, true},
-        {"item_vatamt", FieldType::Double, 0, true},
-        {"total_invoice", FieldType::Double, 0, true},
+        {"invoice_id", FieldType::Text, 50, true},     {"issue_date", FieldType::Date, 0, true},
+        {"due_date", FieldType::Date, 0, true},        {"customer", FieldType::Text, 255, true},
+        {"product", FieldType::Text, 255, true},       {"item_qty", FieldType::Integer, 0, true},
+        {"item_extended", FieldType::Double, 0, true}, {"item_price", FieldType::Double, 0, true},
+        {"item_shipping", FieldType::Double, 0, true}, {"item_total", FieldType::Double, 0, true},
+        {"item_vatamt", FieldType::Double, 0, true},   {"total_invoice", FieldType::Double, 0, true},
     };
 }
 
@@ -167,11 +161,13 @@ QStringList TDtmd::SummaryStatement()
 {
     // Text is joined with || so that, as before, a missing part empties the whole value.
     return {
-        QStringLiteral("SELECT a.invoice_id, issue_date, due_date, (b.customer_id || ' - ' || c.customer_name) as "
-                       "customer , (a.item_id || ' - ' || a.item_name) as product, a.item_qty, item_extended, "
-                       "item_price,item_shipping, item_total, item_vatamt, total_invoice "),
-        QStringLiteral("FROM (tinvoice_detail AS a LEFT JOIN tinvoice_master AS b ON a.invoice_id = b.invoice_id) "
-                       "left join tcustomer c on (b.customer_id = c.customer_id)"),
+        QStringLiteral(
+            "SELECT a.invoice_id, issue_date, due_date, (b.customer_id || ' - ' || c.customer_name) as "
+            "customer , (a.item_id || ' - ' || a.item_name) as product, a.item_qty, item_extended, "
+            "item_price,item_shipping, item_total, item_vatamt, total_invoice "),
+        QStringLiteral(
+            "FROM (tinvoice_detail AS a LEFT JOIN tinvoice_master AS b ON a.invoice_id = b.invoice_id) "
+            "left join tcustomer c on (b.customer_id = c.customer_id)"),
     };
 }
 
@@ -203,7 +199,8 @@ QString TDtmd::nextNumber(const QString& storedQuery, const QString& resultColum
         q.addBindValue(candidate);
         return q.exec() && q.next();
     };
-    const QString number = NextDocumentNumber(highest, prefix, startTemplate, [](const QString&) { return false; });
+    const QString number =
+        NextDocumentNumber(highest, prefix, startTemplate, [](const QString&) { return false; });
     if (!isTaken(number))
         return number;
     // The rules gave a number in use: the highest id in text order was not the
@@ -320,6 +317,7 @@ void TDtmd::ADOQrsumBeforeOpen()
     for (const char* f : {"issue_date", "due_date"})
         ADOQrsum->setDisplayFormat(f, AppSettings.format_date);
     ADOQrsum->setDisplayFormat("item_qty", AppSettings.format_qty);
-    for (const char* f : {"item_extended", "item_shipping", "item_total", "item_vatamt", "total_invoice", "item_price"})
+    for (const char* f :
+         {"item_extended", "item_shipping", "item_total", "item_vatamt", "total_invoice", "item_price"})
         ADOQrsum->setDisplayFormat(f, AppSettings.format_price);
 }

@@ -6,8 +6,7 @@
 
 namespace {
 
-template <typename T>
-std::optional<T> optionalValue(const db::DataSet& set, const char* name)
+template <typename T> std::optional<T> optionalValue(const db::DataSet& set, const char* name)
 {
     const QVariant v = set.value(QString::fromLatin1(name));
     if (v.isNull())
@@ -15,8 +14,7 @@ std::optional<T> optionalValue(const db::DataSet& set, const char* name)
     return v.value<T>();
 }
 
-template <typename T>
-QVariant toVariant(const std::optional<T>& v)
+template <typename T> QVariant toVariant(const std::optional<T>& v)
 {
     return v ? QVariant::fromValue(*v) : QVariant();
 }
@@ -93,8 +91,7 @@ namespace {
 
 // Runs a rule on a copy of the current line and writes back what it changed;
 // a line that is not being edited is left alone.
-template <typename Rule>
-void applyToCurrentLine(db::DataSet& detail, Rule rule)
+template <typename Rule> void applyToCurrentLine(db::DataSet& detail, Rule rule)
 {
     if (!detail.isEditing())
         return;

@@ -7,9 +7,10 @@
 #include "platform/ui/message_service.h"
 
 TFCustomer::TFCustomer(QWidget* parent)
-    : MasterListWindow({QStringLiteral("Customer"), QStringLiteral("Customers"), QStringLiteral("New Customer"),
-                        QStringLiteral("Edit Customer"), QStringLiteral("Delete Customer"),
-                        QStringLiteral("Print Customer"), QIcon::fromTheme(QStringLiteral("system-users"))},
+    : MasterListWindow({QStringLiteral("Customer"), QStringLiteral("Customers"),
+                        QStringLiteral("New Customer"), QStringLiteral("Edit Customer"),
+                        QStringLiteral("Delete Customer"), QStringLiteral("Print Customer"),
+                        QIcon::fromTheme(QStringLiteral("system-users"))},
                        parent)
 {
     grid::DataGrid* g = grid();
@@ -31,17 +32,17 @@ TFCustomer::TFCustomer(QWidget* parent)
     showCountUnder(QStringLiteral("customer_id"));
 
     connectCommands([this] { btnAddClick(); }, [this] { btnEditClick(); }, [this] { btnDeleteClick(); },
-                    [this] { btnRefreshClick(); }, [this] { btnSearchClick(); }, [this] { Btn_printInvoiceClick(); },
-                    [this] { GrCustomerDBTableView1CellDblClick(); });
+                    [this] { btnRefreshClick(); }, [this] { btnSearchClick(); },
+                    [this] { Btn_printInvoiceClick(); }, [this] { GrCustomerDBTableView1CellDblClick(); });
     ui::runCommand([this] { FormCreate(); });
     g->setDataSource(Dtmd->DtsCustomer);
 }
 
 void TFCustomer::FormCreate()
 {
-    for (db::DataSet* set : {static_cast<db::DataSet*>(Dtmd->ADOTbCustomer),
-                             static_cast<db::DataSet*>(Dtmd->ADOTbContact),
-                             static_cast<db::DataSet*>(Dtmd->ADOTbPayment)}) {
+    for (db::DataSet* set :
+         {static_cast<db::DataSet*>(Dtmd->ADOTbCustomer), static_cast<db::DataSet*>(Dtmd->ADOTbContact),
+          static_cast<db::DataSet*>(Dtmd->ADOTbPayment)}) {
         if (set->isOpen())
             set->close();
         set->open();

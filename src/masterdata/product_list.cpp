@@ -9,7 +9,8 @@
 TFProduct::TFProduct(QWidget* parent)
     : MasterListWindow({QStringLiteral("Product"), QStringLiteral("Products"), QStringLiteral("New Product"),
                         QStringLiteral("Edit Product"), QStringLiteral("Delete Product"),
-                        QStringLiteral("Print Product"), QIcon::fromTheme(QStringLiteral("package-x-generic"))},
+                        QStringLiteral("Print Product"),
+                        QIcon::fromTheme(QStringLiteral("package-x-generic"))},
                        parent)
 {
     grid::DataGrid* g = grid();
@@ -28,8 +29,8 @@ TFProduct::TFProduct(QWidget* parent)
     showCountUnder(QStringLiteral("product_id"));
 
     connectCommands([this] { btnAddClick(); }, [this] { btnEditClick(); }, [this] { btnDeleteClick(); },
-                    [this] { btnRefreshClick(); }, [this] { btnSearchClick(); }, [this] { Btn_printInvoiceClick(); },
-                    [this] { GrProductDBTableView1CellDblClick(); });
+                    [this] { btnRefreshClick(); }, [this] { btnSearchClick(); },
+                    [this] { Btn_printInvoiceClick(); }, [this] { GrProductDBTableView1CellDblClick(); });
     ui::runCommand([this] { FormCreate(); });
     g->setDataSource(Dtmd->DtsProduct);
 }

@@ -48,11 +48,13 @@ TFConfig::TFConfig(QWidget* parent) : QDialog(parent), ui(new Ui::TFConfig)
     // A path typed by hand shows its picture as well, quietly, as at opening.
     connect(logo, &editors::DBEdit::committed, this,
             [this] { showLogoIfPresent(Dtmd->ADOTbConfig->asString("invoice_logo")); });
-    settings::AddListGrid(ui->cxGrid1, Dtmd->DtsShipping, {{QStringLiteral("Shipping Name"), "shipping_name", 200}},
+    settings::AddListGrid(ui->cxGrid1, Dtmd->DtsShipping,
+                          {{QStringLiteral("Shipping Name"), "shipping_name", 200}},
                           {"New", "Delete", "Edit", "Save", "Cancel", "Refresh"});
-    settings::AddListGrid(ui->cxGrid2, Dtmd->DtsPayment,
-                          {{QStringLiteral("Payment Name"), "payment_name", 150}, {QStringLiteral("Day"), "payment_day", 50}},
-                          {"Insert", "Delete", "Edit", "Save", "Cancel", "Refresh"});
+    settings::AddListGrid(
+        ui->cxGrid2, Dtmd->DtsPayment,
+        {{QStringLiteral("Payment Name"), "payment_name", 150}, {QStringLiteral("Day"), "payment_day", 50}},
+        {"Insert", "Delete", "Edit", "Save", "Cancel", "Refresh"});
 
     connect(ui->RzBitBtn6, &QPushButton::clicked, this, [this] { RzBitBtn6Click(); });
     connect(ui->btn_save, &QPushButton::clicked, this, [this] { btn_saveClick(); });
@@ -90,7 +92,8 @@ void TFConfig::FormCreate()
 
 void TFConfig::done(int result)
 {
-    for (db::DataSet* list : {static_cast<db::DataSet*>(Dtmd->ADOTbShipping), static_cast<db::DataSet*>(Dtmd->ADOTbPayment)})
+    for (db::DataSet* list :
+         {static_cast<db::DataSet*>(Dtmd->ADOTbShipping), static_cast<db::DataSet*>(Dtmd->ADOTbPayment)})
         if (list->isEditing())
             ui::runCommand([list] { list->post(); });
     QDialog::done(result);

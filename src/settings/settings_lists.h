@@ -19,7 +19,7 @@ namespace settings {
 // terms): a grid with a row for new entries on top, a row indicator and a
 // navigator bar (insert, delete, edit, save, cancel, refresh; hints in that
 // order). Edits are written to the table as they are made.
-grid::DataGrid* AddListGrid(QWidget* container, db::DataSource* source, const QList<grid::GridColumn>& columns,
-                            const QStringList& navigatorHints);
+grid::DataGrid* AddListGrid(QWidget* container, db::DataSource* source,
+                            const QList<grid::GridColumn>& columns, const QStringList& navigatorHints);
 
 } // namespace settings

@@ -48,15 +48,17 @@ private slots:
 
     void theConnectionStringKeepsItsOriginalShape()
     {
-        QCOMPARE(BuildConnectionString("/opt/brimvale/database/dbinvoice.mdb"),
-                 QString("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/opt/brimvale/database/"
-                         "dbinvoice.mdb;Mode=Share Deny None;Extended Properties=\"\";Jet OLEDB:System database=\"\";"
-                         "Jet OLEDB:Registry Path=\"\";Jet OLEDB:Database Password=\"\";Jet OLEDB:Engine Type=5;"
-                         "Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;"
-                         "Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:New Database Password=\"\";"
-                         "Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;"
-                         "Jet OLEDB:Don't Copy Locale on Compact=False;Jet OLEDB:Compact Without Replica Repair=False;"
-                         "Jet OLEDB:SFP=False"));
+        QCOMPARE(
+            BuildConnectionString("/opt/brimvale/database/dbinvoice.mdb"),
+            QString(
+                "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/opt/brimvale/database/"
+                "dbinvoice.mdb;Mode=Share Deny None;Extended Properties=\"\";Jet OLEDB:System database=\"\";"
+                "Jet OLEDB:Registry Path=\"\";Jet OLEDB:Database Password=\"\";Jet OLEDB:Engine Type=5;"
+                "Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;"
+                "Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:New Database Password=\"\";"
+                "Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;"
+                "Jet OLEDB:Don't Copy Locale on Compact=False;Jet OLEDB:Compact Without Replica Repair=False;"
+                "Jet OLEDB:SFP=False"));
         QCOMPARE(DatabasePath("/opt/brimvale"), QString("/opt/brimvale/database/dbinvoice.mdb"));
         QCOMPARE(DatabasePath("/opt/brimvale/"), QString("/opt/brimvale/database/dbinvoice.mdb"));
     }
@@ -71,7 +73,7 @@ private slots:
         QCOMPARE(m_messages->shown.first().kind, QString("warning"));
         QVERIFY(!window->startupSucceeded());
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(AppSettings.invoice_prefix, QString());  // not even the defaults are loaded
+        QCOMPARE(AppSettings.invoice_prefix, QString()); // not even the defaults are loaded
     }
 
     void aFileThatIsNotOurDatabaseIsRefusedAndLeftUntouched_data()
@@ -79,7 +81,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("random bytes") << QByteArray::fromHex("deadbeef").repeated(1000);
-        QTest::newRow("an Access file") << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19) + QByteArray(4000, 0);
+        QTest::newRow("an Access file")
+            << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19) + QByteArray(4000, 0);
         QTest::newRow("another program's SQLite file") << QByteArray("sqlite");
     }
     void aFileThatIsNotOurDatabaseIsRefusedAndLeftUntouched()
@@ -152,9 +155,11 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_VERIFY(window->isMaximized());
-        for (db::DataSet* set : {static_cast<db::DataSet*>(Dtmd->ADOTbInvoice), static_cast<db::DataSet*>(Dtmd->ADOTbInvoiceDetail),
-                                 static_cast<db::DataSet*>(Dtmd->ADOTbCustomer), static_cast<db::DataSet*>(Dtmd->ADOTbProduct),
-                                 static_cast<db::DataSet*>(Dtmd->ADOQrsum)})
+        for (db::DataSet* set :
+             {static_cast<db::DataSet*>(Dtmd->ADOTbInvoice),
+              static_cast<db::DataSet*>(Dtmd->ADOTbInvoiceDetail),
+              static_cast<db::DataSet*>(Dtmd->ADOTbCustomer), static_cast<db::DataSet*>(Dtmd->ADOTbProduct),
+              static_cast<db::DataSet*>(Dtmd->ADOQrsum)})
             QVERIFY2(set->isOpen(), qPrintable(set->objectName()));
         window->showNormal();
         window->resize(700, 500);

@@ -65,11 +65,11 @@ private slots:
         openModule();
         QVERIFY(LoadSettings());
         QCOMPARE(AppSettings.company_name, QString("Siam Trading"));
-        QCOMPARE(AppSettings.vat_rate, 0.0);  // a null rate reads as 0
+        QCOMPARE(AppSettings.vat_rate, 0.0); // a null rate reads as 0
         QCOMPARE(AppSettings.font_size, 14);
         QVERIFY(AppSettings.uses_tax_all);
-        QCOMPARE(AppSettings.format_price, QString());  // taken as stored, without a check
-        QCOMPARE(AppSettings.default_method_shipping, QString("TRUCK"));  // no column: keeps its default
+        QCOMPARE(AppSettings.format_price, QString());                   // taken as stored, without a check
+        QCOMPARE(AppSettings.default_method_shipping, QString("TRUCK")); // no column: keeps its default
         // Each series reads its own template.
         QCOMPARE(m_module->NextInvoiceId(), QString("INV-0001"));
         AppSettings.customer_prefix = "CUS-";
@@ -82,20 +82,41 @@ private slots:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("startTemplate");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty table") << QStringList{} << "INV-" << "0000001" << "INV-0000001";
-        QTest::newRow("next after 1") << QStringList{"INV-0000001"} << "INV-" << "0000001" << "INV-0000002";
-        QTest::newRow("carry") << QStringList{"INV-0000099", "INV-0000007"} << "INV-" << "0000001" << "INV-0000100";
-        QTest::newRow("another prefix") << QStringList{"X-0000005"} << "INV-" << "0000001" << "INV-0000001";
-        QTest::newRow("not a number") << QStringList{"INV-12A"} << "INV-" << "0000001" << "INV-INV-12A";
-        QTest::newRow("short template") << QStringList{"INV-0007"} << "INV-" << "0001" << "INV-0008";
-        QTest::newRow("numbers grown past the width") << QStringList{"INV-9999999", "INV-10000000", "INV-10000001"}
-                                                      << "INV-" << "0000001" << "INV-10000002";
-        QTest::newRow("old ids above the prefix") << QStringList{"X-9", "INV-0000001", "INV-0000002"} << "INV-"
-                                                  << "0000001" << "INV-0000003";
-        QTest::newRow("template 1000") << QStringList{} << "INV-" << "1000" << "INV-1000";
-        QTest::newRow("empty prefix, template free") << QStringList{"0000004"} << "" << "0000001" << "0000001";
+        QTest::newRow("empty table") << QStringList{} << "INV-"
+                                     << "0000001"
+                                     << "INV-0000001";
+        QTest::newRow("next after 1") << QStringList{"INV-0000001"} << "INV-"
+                                      << "0000001"
+                                      << "INV-0000002";
+        QTest::newRow("carry") << QStringList{"INV-0000099", "INV-0000007"} << "INV-"
+                               << "0000001"
+                               << "INV-0000100";
+        QTest::newRow("another prefix") << QStringList{"X-0000005"} << "INV-"
+                                        << "0000001"
+                                        << "INV-0000001";
+        QTest::newRow("not a number") << QStringList{"INV-12A"} << "INV-"
+                                      << "0000001"
+                                      << "INV-INV-12A";
+        QTest::newRow("short template") << QStringList{"INV-0007"} << "INV-"
+                                        << "0001"
+                                        << "INV-0008";
+        QTest::newRow("numbers grown past the width")
+            << QStringList{"INV-9999999", "INV-10000000", "INV-10000001"} << "INV-"
+            << "0000001"
+            << "INV-10000002";
+        QTest::newRow("old ids above the prefix")
+            << QStringList{"X-9", "INV-0000001", "INV-0000002"} << "INV-"
+            << "0000001"
+            << "INV-0000003";
+        QTest::newRow("template 1000") << QStringList{} << "INV-"
+                                       << "1000"
+                                       << "INV-1000";
+        QTest::newRow("empty prefix, template free") << QStringList{"0000004"} << ""
+                                                     << "0000001"
+                                                     << "0000001";
         // The rules give the template itself again; it is taken, so the next free number follows.
-        QTest::newRow("empty prefix, template taken") << QStringList{"0000001", "0000004"} << "" << "0000001"
+        QTest::newRow("empty prefix, template taken") << QStringList{"0000001", "0000004"} << ""
+                                                      << "0000001"
                                                       << "0000002";
     }
     void newRowsAreNumberedFromTheHighestId()
@@ -142,7 +163,7 @@ private slots:
         m_module->ADOTbCustomer->insert();
         QCOMPARE(m_module->ADOTbCustomer->asString("customer_id"), QString("CUS-0000010"));
         m_module->ADOTbProduct->open();
-        m_module->ADOTbProduct->edit();  // an empty table: edit starts an insert
+        m_module->ADOTbProduct->edit(); // an empty table: edit starts an insert
         QCOMPARE(m_module->ADOTbProduct->asString("product_id"), QString("PRD-0000001"));
     }
 
@@ -160,10 +181,13 @@ private slots:
     {
         m_db->exec({
             "INSERT INTO tinvoice_detail (invoice_id, item_id, item_qty, item_price, item_discountperunit, "
-            "item_extended, item_shipping, item_vatamt, item_total) VALUES ('A', 'P1', 2, 1000, 100, 1800, 30, 126, 1926)",
+            "item_extended, item_shipping, item_vatamt, item_total) VALUES ('A', 'P1', 2, 1000, 100, 1800, "
+            "30, 126, 1926)",
             "INSERT INTO tinvoice_detail (invoice_id, item_id, item_qty, item_price, item_discountperunit, "
-            "item_extended, item_shipping, item_vatamt, item_total) VALUES ('A', 'P2', 1, 50, 0, 50, 0, 0, 50)",
-            "INSERT INTO tinvoice_detail (invoice_id, item_id, item_qty, item_price) VALUES ('B', 'P1', 5, 9)",
+            "item_extended, item_shipping, item_vatamt, item_total) VALUES ('A', 'P2', 1, 50, 0, 50, 0, 0, "
+            "50)",
+            "INSERT INTO tinvoice_detail (invoice_id, item_id, item_qty, item_price) VALUES ('B', 'P1', 5, "
+            "9)",
         });
         openModule();
         TDtmd::InvoiceTotals t;
@@ -173,7 +197,7 @@ private slots:
         QCOMPARE(t.afterDiscount, 1850.0);
         QCOMPARE(t.shipping, 30.0);
         QCOMPARE(t.vat, 126.0);
-        QCOMPARE(t.invoiceTotal, 2006.0);  // lines 1976 plus shipping 30
+        QCOMPARE(t.invoiceTotal, 2006.0); // lines 1976 plus shipping 30
         TDtmd::InvoiceTotals none{1, 1, 1, 1, 1, 1};
         QVERIFY(m_module->RecalcInvoiceTotals("NO-LINES", none));
         QCOMPARE(none.beforeDiscount + none.discount + none.afterDiscount + none.shipping + none.vat +
@@ -201,7 +225,8 @@ private slots:
     {
         m_db->exec({
             "INSERT INTO tcustomer (customer_id, customer_name) VALUES ('C1', 'Alpha')",
-            "INSERT INTO tinvoice_master (invoice_id, customer_id, issue_date) VALUES ('I1', 'C1', '2026-01-02')",
+            "INSERT INTO tinvoice_master (invoice_id, customer_id, issue_date) VALUES ('I1', 'C1', "
+            "'2026-01-02')",
             "INSERT INTO tinvoice_master (invoice_id, customer_id) VALUES ('I2', 'GONE')",
             "INSERT INTO tinvoice_master (invoice_id, customer_id) VALUES ('I3', 'C1')",
             "INSERT INTO tinvoice_detail (invoice_id, item_id, item_name) VALUES ('I1', 'P1', 'Pen')",
@@ -211,7 +236,7 @@ private slots:
         openModule();
         auto* s = m_module->ADOQrsum;
         s->open();
-        QCOMPARE(s->recordCount(), 3);  // I3 has no lines
+        QCOMPARE(s->recordCount(), 3); // I3 has no lines
         QVERIFY(s->locate("invoice_id", "I1"));
         QCOMPARE(s->asString("customer"), QString("C1 - Alpha"));
         QCOMPARE(s->asString("product"), QString("P1 - Pen"));

@@ -38,12 +38,12 @@ public:
 
     struct Shown
     {
-        QString kind;  // "warning", "confirm", "error"
+        QString kind; // "warning", "confirm", "error"
         QString text;
     };
     QList<Shown> shown;
-    QList<bool> confirmAnswers;  // taken in order; No when none is left
-    QStringList fileNames;       // answers to file choosers; cancelled when none is left
+    QList<bool> confirmAnswers; // taken in order; No when none is left
+    QStringList fileNames;      // answers to file choosers; cancelled when none is left
     // Called for each modal window instead of exec(); the default rejects it.
     std::function<int(QDialog*)> onModal;
 

@@ -24,7 +24,8 @@ QString errorText(const QSqlError& error)
 } // namespace
 
 Connection::Connection(QObject* parent)
-    : QObject(parent), m_name(QStringLiteral("brimvale-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : QObject(parent),
+      m_name(QStringLiteral("brimvale-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
 }
 

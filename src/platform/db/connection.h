@@ -24,7 +24,7 @@ public:
     void setExpectedApplicationId(qint32 id) { m_applicationId = id; }
     void setSupportedSchemaVersion(int version) { m_schemaVersion = version; }
 
-    void open();  // throws DbError
+    void open(); // throws DbError
     void close();
     bool isOpen() const;
 

@@ -153,7 +153,9 @@ QVariant DataSet::convertText(const FieldDef& field, const QString& text)
 
 // --- DataSet ------------------------------------------------------------------
 
-DataSet::DataSet(Connection* connection, QObject* parent) : QObject(parent), m_connection(connection) {}
+DataSet::DataSet(Connection* connection, QObject* parent) : QObject(parent), m_connection(connection)
+{
+}
 
 DataSet::~DataSet()
 {
@@ -416,10 +418,12 @@ QString formatValue(const FieldDef& f, const QVariant& v)
     case FieldType::Integer:
     case FieldType::Double:
         if (f.displayFormat.isEmpty())
-            return f.type == FieldType::Integer ? QString::number(v.toLongLong()) : shortestDecimalText(v.toDouble());
+            return f.type == FieldType::Integer ? QString::number(v.toLongLong())
+                                                : shortestDecimalText(v.toDouble());
         return formatNumber(v.toDouble(), f.displayFormat);
     case FieldType::Date:
-        return formatDate(v.toDate(), f.displayFormat.isEmpty() ? QStringLiteral("dd/mm/yyyy") : f.displayFormat);
+        return formatDate(v.toDate(),
+                          f.displayFormat.isEmpty() ? QStringLiteral("dd/mm/yyyy") : f.displayFormat);
     case FieldType::Boolean:
         return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case FieldType::Any:
@@ -478,7 +482,8 @@ void DataSet::setValue(const QString& name, const QVariant& value)
     else if (value.typeId() == QMetaType::QString && f.type != FieldType::Text && f.type != FieldType::Any)
         v = convertText(f, value.toString());
     else if (f.type == FieldType::Double && !std::isfinite(value.toDouble()))
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(value.toString()));
+        throw ConversionError(
+            QStringLiteral("'%1' is not a valid floating point value").arg(value.toString()));
     else
         v = toFieldValue(f, value);
     // A text field holds at most its size, as the column does.
@@ -493,7 +498,7 @@ void DataSet::setValue(const QString& name, const QVariant& value)
 void DataSet::setText(const QString& name, const QString& text)
 {
     const FieldDef& f = field(name);
-    const QVariant v = convertText(f, text);  // throws before anything is written
+    const QVariant v = convertText(f, text); // throws before anything is written
     setValue(name, f.type == FieldType::Text && text.isEmpty() ? QVariant() : v);
 }
 
@@ -694,8 +699,9 @@ bool TableDataSet::isView() const
 {
     if (m_isView >= 0 && m_isViewOf == m_table)
         return m_isView == 1;
-    QSqlQuery q = runSelect(m_connection, QStringLiteral("SELECT type FROM sqlite_master WHERE name = ? COLLATE NOCASE"),
-                            {m_table});
+    QSqlQuery q =
+        runSelect(m_connection,
+                  QStringLiteral("SELECT type FROM sqlite_master WHERE name = ? COLLATE NOCASE"), {m_table});
     m_isView = q.next() && q.value(0).toString() == QLatin1String("view") ? 1 : 0;
     m_isViewOf = m_table;
     return m_isView == 1;
@@ -708,13 +714,14 @@ bool TableDataSet::canModify() const
 
 FieldDefs TableDataSet::discoverFields() const
 {
-    QSqlQuery q = runSelect(m_connection, QStringLiteral("SELECT name, type FROM pragma_table_info(?)"), {m_table});
+    QSqlQuery q =
+        runSelect(m_connection, QStringLiteral("SELECT name, type FROM pragma_table_info(?)"), {m_table});
     FieldDefs defs;
     while (q.next())
-        defs.append(FieldDef{q.value(0).toString(), fieldTypeFromDeclaredType(q.value(1).toString()), 0, false, {}});
+        defs.append(
+            FieldDef{q.value(0).toString(), fieldTypeFromDeclaredType(q.value(1).toString()), 0, false, {}});
     if (defs.isEmpty())
-        throw DbError(QStringLiteral("Cannot find the table or stored query '%1'.")
-                          .arg(m_table));
+        throw DbError(QStringLiteral("Cannot find the table or stored query '%1'.").arg(m_table));
     return defs;
 }
 
@@ -749,11 +756,10 @@ qint64 TableDataSet::writeInsert(const QVector<QVariant>& values, const QVector<
         columns.append(quoted(fields()[i].name));
         params.append(toStoredValue(fields()[i], values[i]));
     }
-    QString sql = columns.isEmpty()
-                      ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
-                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(quoted(m_table), columns.join(u','),
-                                 QStringList(columns.size(), QStringLiteral("?")).join(u','));
+    QString sql = columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
+                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                          .arg(quoted(m_table), columns.join(u','),
+                                               QStringList(columns.size(), QStringLiteral("?")).join(u','));
     QSqlQuery q = runSelect(m_connection, sql, params);
     return q.lastInsertId().toLongLong();
 }
@@ -772,7 +778,8 @@ void TableDataSet::writeUpdate(qint64 rowId, const QVector<QVariant>& values, co
         return;
     params.append(rowId);
     QSqlQuery q = runSelect(
-        m_connection, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(m_table), sets.join(u',')), params);
+        m_connection,
+        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(m_table), sets.join(u',')), params);
     if (q.numRowsAffected() != 1)
         throw DbError(QStringLiteral(
             "Row cannot be located for updating. Some values may have been changed since it was last read."));
@@ -780,7 +787,8 @@ void TableDataSet::writeUpdate(qint64 rowId, const QVector<QVariant>& values, co
 
 void TableDataSet::writeDelete(qint64 rowId)
 {
-    QSqlQuery q = runSelect(m_connection, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)), {rowId});
+    QSqlQuery q = runSelect(m_connection,
+                            QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)), {rowId});
     if (q.numRowsAffected() != 1)
         throw DbError(QStringLiteral(
             "Row cannot be located for deleting. Some values may have been changed since it was last read."));
@@ -791,9 +799,10 @@ QVector<QVariant> TableDataSet::rereadRow(qint64 rowId)
     QStringList columns;
     for (const FieldDef& f : fields())
         columns.append(quoted(f.name));
-    QSqlQuery q = runSelect(m_connection,
-                            QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columns.join(u','), quoted(m_table)),
-                            {rowId});
+    QSqlQuery q = runSelect(
+        m_connection,
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columns.join(u','), quoted(m_table)),
+        {rowId});
     if (!q.next())
         throw DbError(QStringLiteral("Row cannot be located after it was written."));
     QVector<QVariant> row(fields().size());
@@ -804,7 +813,9 @@ QVector<QVariant> TableDataSet::rereadRow(qint64 rowId)
 
 // --- QueryDataSet ---------------------------------------------------------------
 
-QueryDataSet::QueryDataSet(Connection* connection, QObject* parent) : DataSet(connection, parent) {}
+QueryDataSet::QueryDataSet(Connection* connection, QObject* parent) : DataSet(connection, parent)
+{
+}
 
 void QueryDataSet::setSql(const QString& text)
 {
@@ -834,8 +845,7 @@ DataSet::Statement StoredProcDataSet::selectStatement() const
 {
     const QString sql = m_connection->storedQueryStatement(m_procedure);
     if (sql.isEmpty())
-        throw DbError(QStringLiteral("Cannot find the table or stored query '%1'.")
-                          .arg(m_procedure));
+        throw DbError(QStringLiteral("Cannot find the table or stored query '%1'.").arg(m_procedure));
     QVariantList params;
     for (const QString& p : m_params)
         params.append(p);

@@ -15,7 +15,13 @@ namespace db {
 
 class Connection;
 
-enum class DataSetState { Inactive, Browse, Edit, Insert };
+enum class DataSetState
+{
+    Inactive,
+    Browse,
+    Edit,
+    Insert
+};
 
 // A dataset holds the rows of one statement in memory (a static cursor), has one
 // current row shared by every window that uses it, and a state: browse, edit (a
@@ -38,23 +44,23 @@ public:
     void open();
     void close();
     bool isOpen() const { return m_state != DataSetState::Inactive; }
-    void refresh();  // re-read every row, keeping the current one where it can
+    void refresh(); // re-read every row, keeping the current one where it can
 
     // --- fields ------------------------------------------------------------
     // Fixed fields: the dataset then exposes exactly these columns with these types.
     void setFieldDefs(const FieldDefs& defs) { m_fixedDefs = defs; }
     const FieldDefs& fields() const { return m_fields; }
     int fieldCount() const { return int(m_fields.size()); }
-    int fieldIndex(const QString& name) const;  // -1 when there is no such field
-    int checkedFieldIndex(const QString& name) const;  // throws when there is none
+    int fieldIndex(const QString& name) const;        // -1 when there is no such field
+    int checkedFieldIndex(const QString& name) const; // throws when there is none
     const FieldDef& field(const QString& name) const { return m_fields[checkedFieldIndex(name)]; }
     void setDisplayFormat(const QString& name, const QString& format);
 
     // --- rows and moving ---------------------------------------------------
     int recordCount() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.isEmpty(); }
-    int currentRow() const { return m_current; }  // -1 when there is none
-    void setCurrentRow(int row);  // posts a pending edit first
+    int currentRow() const { return m_current; } // -1 when there is none
+    void setCurrentRow(int row);                 // posts a pending edit first
     void first() { setCurrentRow(0); }
     void last() { setCurrentRow(recordCount() - 1); }
     void next();
@@ -64,7 +70,10 @@ public:
     // key columns each begin with their text; an empty text matches only an empty
     // key. Returns whether a row was found; when none is, the current row stays.
     bool locate(const QStringList& keyFields, const QStringList& texts);
-    bool locate(const QString& keyField, const QString& text) { return locate(QStringList{keyField}, {text}); }
+    bool locate(const QString& keyField, const QString& text)
+    {
+        return locate(QStringList{keyField}, {text});
+    }
 
     // Stored values of any row (what the grids show).
     QVariant storedValue(int row, int field) const { return m_rows[row][field]; }
@@ -93,7 +102,7 @@ public:
     DataSetState state() const { return m_state; }
     bool isEditing() const { return m_state == DataSetState::Edit || m_state == DataSetState::Insert; }
     void insert();
-    void edit();  // on an empty dataset this starts an insert
+    void edit(); // on an empty dataset this starts an insert
     void post();
     void cancel();
     void deleteRecord();
@@ -112,20 +121,20 @@ public:
     // Read-only datasets refuse insert, edit and delete.
     virtual bool canModify() const { return false; }
 
-    static QVariant convertText(const FieldDef& field, const QString& text);  // throws ConversionError
+    static QVariant convertText(const FieldDef& field, const QString& text); // throws ConversionError
     static QVariant toFieldValue(const FieldDef& field, const QVariant& stored);
     static QVariant toStoredValue(const FieldDef& field, const QVariant& value);
 
 signals:
     void opened();
     void closed();
-    void rowsReset();           // every row was read anew (or dropped)
-    void rowChanged(int row);   // a stored row took new values
-    void rowInserted(int row);  // a new stored row stands at this index
+    void rowsReset();          // every row was read anew (or dropped)
+    void rowChanged(int row);  // a stored row took new values
+    void rowInserted(int row); // a new stored row stands at this index
     void rowRemoved(int row);
     void currentRowChanged(int row);
     void stateChanged(db::DataSetState state);
-    void fieldChanged(const QString& name);  // a value of the current row changed while editing
+    void fieldChanged(const QString& name); // a value of the current row changed while editing
 
 protected:
     struct Statement
@@ -201,7 +210,7 @@ protected:
 private:
     bool isView() const;
     QString m_table;
-    mutable int m_isView = -1;  // whether m_isViewOf is a view, once asked
+    mutable int m_isView = -1; // whether m_isViewOf is a view, once asked
     mutable QString m_isViewOf;
 };
 
@@ -231,7 +240,8 @@ class StoredProcDataSet : public DataSet
 {
     Q_OBJECT
 public:
-    explicit StoredProcDataSet(Connection* connection, const QString& procedure = {}, QObject* parent = nullptr);
+    explicit StoredProcDataSet(Connection* connection, const QString& procedure = {},
+                               QObject* parent = nullptr);
     QString procedureName() const { return m_procedure; }
     void setProcedureName(const QString& name) { m_procedure = name; }
     void setParameters(const QStringList& params) { m_params = params; }

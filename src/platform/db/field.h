@@ -7,7 +7,15 @@ namespace db {
 
 // Any: a column whose type the result does not tell (a computed column of a
 // query); its values are kept as read.
-enum class FieldType { Text, Integer, Double, Boolean, Date, Any };
+enum class FieldType
+{
+    Text,
+    Integer,
+    Double,
+    Boolean,
+    Date,
+    Any
+};
 
 // One column of a dataset: its name, its type, its size (text fields only,
 // 0 when the size is not fixed) and the mask in which its values are shown.

@@ -32,7 +32,8 @@ private slots:
     {
         m_db = std::make_unique<testing::TempDatabase>();
         m_db->exec({
-            "INSERT INTO tcustomer (customer_id, customer_name, customer_discount) VALUES ('CUS-0000002', 'Beta', 5)",
+            "INSERT INTO tcustomer (customer_id, customer_name, customer_discount) VALUES ('CUS-0000002', "
+            "'Beta', 5)",
             "INSERT INTO tcustomer (customer_id, customer_name) VALUES ('CUS-0000001', 'Alpha')",
             "INSERT INTO tcustomer (customer_id, customer_name) VALUES ('', 'Nobody')",
             "INSERT INTO tinvoice_master (invoice_id) VALUES ('INV-1')",
@@ -167,7 +168,7 @@ private slots:
         auto t = table("tcustomer");
         t->open();
         t->insert();
-        t->setValue("customer_id", "CUS-0000001");  // already taken: the key index refuses it
+        t->setValue("customer_id", "CUS-0000001"); // already taken: the key index refuses it
         t->setValue("customer_name", "Duplicate");
         QVERIFY_THROWS_EXCEPTION(DbError, t->post());
         QCOMPARE(t->state(), DataSetState::Insert);
@@ -180,9 +181,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters for an integer") << "item_qty" << "abc" << "'abc' is not a valid integer value";
-        QTest::newRow("fraction for an integer") << "item_qty" << "2.5" << "'2.5' is not a valid integer value";
-        QTest::newRow("letters for a double") << "item_price" << "12,5x"
+        QTest::newRow("letters for an integer") << "item_qty"
+                                                << "abc"
+                                                << "'abc' is not a valid integer value";
+        QTest::newRow("fraction for an integer") << "item_qty"
+                                                 << "2.5"
+                                                 << "'2.5' is not a valid integer value";
+        QTest::newRow("letters for a double") << "item_price"
+                                              << "12,5x"
                                               << "'12,5x' is not a valid floating point value";
     }
     void textThatIsNotANumberIsRefusedAndChangesNothing()
@@ -217,14 +223,15 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("found");
         QTest::addColumn<int>("row");
-        QTest::newRow("prefix takes the first match") << QStringList{"customer_id"} << QStringList{"CUS-"} << true << 0;
+        QTest::newRow("prefix takes the first match")
+            << QStringList{"customer_id"} << QStringList{"CUS-"} << true << 0;
         QTest::newRow("whole key") << QStringList{"customer_id"} << QStringList{"CUS-0000001"} << true << 1;
-        QTest::newRow("empty text matches only an empty key") << QStringList{"customer_id"} << QStringList{""} << true
-                                                              << 2;
+        QTest::newRow("empty text matches only an empty key")
+            << QStringList{"customer_id"} << QStringList{""} << true << 2;
         QTest::newRow("no match stays put") << QStringList{"customer_id"} << QStringList{"X"} << false << 1;
         QTest::newRow("case matters") << QStringList{"customer_id"} << QStringList{"cus-"} << false << 1;
-        QTest::newRow("several key columns") << QStringList{"customer_id", "customer_name"}
-                                             << QStringList{"CUS", "Al"} << true << 1;
+        QTest::newRow("several key columns")
+            << QStringList{"customer_id", "customer_name"} << QStringList{"CUS", "Al"} << true << 1;
     }
     void locateFollowsTheRecordFindingRule()
     {
@@ -255,7 +262,7 @@ private slots:
         detail->setValue("item_id", "P9");
         detail->post();
         QCOMPARE(detail->recordCount(), 2);
-        master->insert();  // a new invoice has no lines yet
+        master->insert(); // a new invoice has no lines yet
         master->setValue("invoice_id", "INV-3");
         QCOMPARE(detail->recordCount(), 0);
         master->cancel();
@@ -282,7 +289,7 @@ private slots:
         t->open();
         QCOMPARE(t->displayText("item_qty"), QString("01.00"));
         mask = "#0";
-        QCOMPARE(t->displayText("item_qty"), QString("01.00"));  // an open dataset keeps its formats
+        QCOMPARE(t->displayText("item_qty"), QString("01.00")); // an open dataset keeps its formats
         t->close();
         t->open();
         QCOMPARE(t->displayText("item_qty"), QString("1"));
@@ -343,7 +350,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("random bytes") << QByteArray(4096, '\x5a');
-        QTest::newRow("an Access file") << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19) + QByteArray(2000, 0);
+        QTest::newRow("an Access file")
+            << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19) + QByteArray(2000, 0);
         QTest::newRow("another program's SQLite file") << QByteArray("other");
     }
     void theConnectionRefusesFilesThatAreNotOurs()
