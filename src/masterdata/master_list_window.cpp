@@ -5,6 +5,7 @@
 #include "platform/ui/message_service.h"
 #include "ui_master_list_window.h"
 
+#include <QPainter>
 #include <QStyle>
 
 namespace {
@@ -12,6 +13,34 @@ namespace {
 QIcon themeIcon(const char* name, QStyle::StandardPixmap fallback, const QWidget* widget)
 {
     return QIcon::fromTheme(QString::fromLatin1(name), widget->style()->standardIcon(fallback));
+}
+
+// The picture of the header strip. Where the icon theme has no such icon the
+// strip shows a badge with the title's first letter instead of a gap.
+QPixmap headerPicture(const QIcon& icon, const QString& title, const QWidget* widget)
+{
+    const int size = 40;
+    const qreal ratio = widget->devicePixelRatioF();
+    if (!icon.isNull()) {
+        const QPixmap picture = icon.pixmap(QSize(size, size), ratio);
+        if (!picture.isNull())
+            return picture;
+    }
+    QPixmap badge(QSize(size, size) * ratio);
+    badge.setDevicePixelRatio(ratio);
+    badge.fill(Qt::transparent);
+    QPainter painter(&badge);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(widget->palette().color(QPalette::Active, QPalette::Highlight));
+    painter.drawRoundedRect(QRectF(2, 2, size - 4, size - 4), 8, 8);
+    QFont font = widget->font();
+    font.setBold(true);
+    font.setPixelSize(22);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, title.left(1));
+    return badge;
 }
 
 } // namespace
@@ -26,7 +55,7 @@ MasterListWindow::MasterListWindow(const Captions& captions, QWidget* parent)
     QPalette white = ui->pnl_header->palette();
     white.setColor(QPalette::Window, Qt::white);
     ui->pnl_header->setPalette(white);
-    ui->img_header->setPixmap(captions.headerIcon.pixmap(40, 40));
+    ui->img_header->setPixmap(headerPicture(captions.headerIcon, captions.title, this));
     ui->lb_title->setText(captions.title);
     QFont titleFont = ui->lb_title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
@@ -43,6 +72,10 @@ MasterListWindow::MasterListWindow(const Captions& captions, QWidget* parent)
     ui->btnRefresh->setIcon(themeIcon("view-refresh", QStyle::SP_BrowserReload, this));
     ui->btnSearch->setIcon(themeIcon("edit-find", QStyle::SP_FileDialogContentsView, this));
     ui->Btn_printInvoice->setIcon(themeIcon("document-print", QStyle::SP_DialogSaveButton, this));
+
+    // A read-only list: whole rows, a row indicator, rows the user may make taller.
+    ui->grid->setRowIndicatorVisible(true);
+    ui->grid->setRowsResizable(true);
 }
 
 MasterListWindow::~MasterListWindow()

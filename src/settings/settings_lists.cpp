@@ -18,6 +18,7 @@ grid::DataGrid* AddListGrid(QWidget* container, db::DataSource* source, const QL
     list->setEditable(true);
     list->setNewItemRowVisible(true);
     list->setNavigatorVisible(true);
+    list->setRowIndicatorVisible(true);
     const grid::NavigatorBar::Button buttons[] = {grid::NavigatorBar::Insert, grid::NavigatorBar::Delete,
                                                   grid::NavigatorBar::Edit,   grid::NavigatorBar::Post,
                                                   grid::NavigatorBar::Cancel, grid::NavigatorBar::Refresh};

@@ -12,6 +12,12 @@ ColumnFitter::ColumnFitter(GridTreeView* view) : QObject(view), m_view(view)
 {
     view->viewport()->installEventFilter(this);
     connect(view->header(), &QHeaderView::sectionResized, this, &ColumnFitter::onSectionResized);
+    connect(view, &GridTreeView::geometriesPlaced, this, [this] {
+        if (m_fitPending) {
+            m_fitPending = false;
+            fit();
+        }
+    });
 }
 
 void ColumnFitter::setWidths(const QVector<int>& widths)
@@ -126,8 +132,16 @@ void ColumnFitter::onSectionResized(int logical, int, int newSize)
 
 bool ColumnFitter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_view && watched == m_view->viewport() && event->type() == QEvent::Resize && m_stretched)
-        fit();
+    if (m_view && watched == m_view->viewport() && event->type() == QEvent::Resize && m_stretched) {
+        // While the view lays itself out, the viewport takes sizes that do not
+        // last (the room of a row indicator is taken away and given back);
+        // fitting to each would resize the columns back and forth. The view
+        // says when the size is final.
+        if (m_view->isPlacingGeometries())
+            m_fitPending = true;
+        else
+            fit();
+    }
     return QObject::eventFilter(watched, event);
 }
 

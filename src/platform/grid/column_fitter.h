@@ -38,6 +38,7 @@ private:
     QVector<int> m_sizes; // the widths kept when not stretched
     bool m_stretched = false;
     bool m_applying = false;
+    bool m_fitPending = false;
 };
 
 } // namespace grid

@@ -6,6 +6,7 @@
 #include "platform/grid/footer_bar.h"
 #include "platform/grid/grid_model.h"
 #include "platform/grid/grid_tree_view.h"
+#include "platform/grid/row_indicator.h"
 #include "platform/ui/message_service.h"
 
 #include <QHBoxLayout>
@@ -114,6 +115,8 @@ void DataGrid::setDataSet(db::DataSet* dataSet)
         auto follow = [this] {
             if (!m_syncing && !m_model->isChangingRows())
                 focusCurrentDataSetRow();
+            // The indicator shows the state, also where no row repaints for it.
+            m_view->rowIndicator()->update();
         };
         m_dataSetConnections = {
             connect(dataSet, &db::DataSet::currentRowChanged, this, follow),
@@ -151,6 +154,36 @@ void DataGrid::setColumnsStretched(bool on)
 void DataGrid::setRowHeight(int pixels)
 {
     m_view->setRowHeight(pixels);
+}
+
+int DataGrid::rowHeight() const
+{
+    return m_view->rowHeight();
+}
+
+void DataGrid::setRowIndicatorVisible(bool on)
+{
+    m_view->setRowIndicatorVisible(on);
+}
+
+bool DataGrid::isRowIndicatorVisible() const
+{
+    return m_view->isRowIndicatorVisible();
+}
+
+void DataGrid::setRowsResizable(bool on)
+{
+    m_view->rowIndicator()->setRowsResizable(on);
+}
+
+bool DataGrid::rowsResizable() const
+{
+    return m_view->rowIndicator()->rowsResizable();
+}
+
+RowIndicator* DataGrid::rowIndicator() const
+{
+    return m_view->rowIndicator();
 }
 
 // --- sorting and grouping ------------------------------------------------------

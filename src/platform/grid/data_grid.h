@@ -22,6 +22,7 @@ class ColumnFitter;
 class FooterBar;
 class GridModel;
 class GridTreeView;
+class RowIndicator;
 
 // The data grid of the program: the rows of one dataset of the data module in
 // columns, optionally grouped by one field with a footer of sums under every
@@ -54,7 +55,17 @@ public:
     QList<GridColumn> columns() const;
     // Stretched: the widths are proportions and the columns fill the grid's width.
     void setColumnsStretched(bool on);
-    void setRowHeight(int pixels); // 20 unless set
+    void setRowHeight(int pixels); // 20 unless set; one height for all rows
+    int rowHeight() const;
+    // A strip left of the rows that marks the focused row: a triangle, a text
+    // cursor while the row is being edited, a star on the row being inserted.
+    void setRowIndicatorVisible(bool on);
+    bool isRowIndicatorVisible() const;
+    // Resizable: dragging the lower edge of a row in the indicator strip sets
+    // the height of all rows (the indicator must be shown for it).
+    void setRowsResizable(bool on);
+    bool rowsResizable() const;
+    RowIndicator* rowIndicator() const;
 
     // --- sorting and grouping ------------------------------------------------
     // Sorts the lines by a field (within their groups); empty for the dataset's

@@ -45,6 +45,30 @@ QRect FooterBar::cellRect(int modelColumn) const
                  m_view->columnWidth(modelColumn), height() - 1);
 }
 
+QRect FooterBar::textRect(int modelColumn) const
+{
+    QRect box = cellRect(modelColumn);
+    const GridModel* gridModel = model();
+    if (!gridModel)
+        return box;
+    const auto align =
+        Qt::Alignment(gridModel->headerData(modelColumn, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+    if (align & (Qt::AlignRight | Qt::AlignHCenter))
+        return box;
+    // Left-aligned text runs on over the empty footer cells to its right
+    // ("Count = 48" under a narrow first column) instead of being cut short.
+    const QHeaderView* header = m_view->header();
+    for (int v = header->visualIndex(modelColumn) + 1; v < header->count(); ++v) {
+        const int c = header->logicalIndex(v);
+        if (m_view->isColumnHidden(c))
+            continue;
+        if (!gridModel->footerText(c).isEmpty())
+            break;
+        box.setRight(box.right() + m_view->columnWidth(c));
+    }
+    return box;
+}
+
 void FooterBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -67,10 +91,9 @@ void FooterBar::paintEvent(QPaintEvent*)
         const QString text = gridModel->footerText(c);
         if (text.isEmpty())
             continue;
-        const QRect box = cellRect(c);
         const auto align =
             Qt::Alignment(gridModel->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
-        const QRect inner = box.adjusted(4, 0, -4, 0);
+        const QRect inner = textRect(c).adjusted(4, 0, -4, 0);
         painter.drawText(inner, int((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter),
                          painter.fontMetrics().elidedText(text, Qt::ElideRight, inner.width()));
     }

@@ -19,6 +19,9 @@ public:
     // Where the footer shows the summaries of a model column: under the column's
     // header section, in this widget's coordinates.
     QRect cellRect(int modelColumn) const;
+    // Where the text of a column's summaries is written: its cell, and for text
+    // set to the left also the empty cells that follow it.
+    QRect textRect(int modelColumn) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

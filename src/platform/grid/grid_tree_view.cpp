@@ -3,11 +3,14 @@
 #include "platform/db/dataset.h"
 #include "platform/grid/grid_item_delegate.h"
 #include "platform/grid/grid_model.h"
+#include "platform/grid/row_indicator.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 
 namespace grid {
 
@@ -28,8 +31,9 @@ GridModel::RowKind kindOf(const QModelIndex& index)
 
 GridTreeView::GridTreeView(QWidget* parent)
     : QTreeView(parent), m_delegate(new GridItemDelegate(this)),
-      m_newItemText(QStringLiteral("Click here to add a new row"))
+      m_newItemText(QStringLiteral("Click here to add a new row")), m_indicator(new RowIndicator(this))
 {
+    m_indicator->hide();
     setItemDelegate(m_delegate);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -62,6 +66,47 @@ void GridTreeView::setRowHeight(int pixels)
 int GridTreeView::rowHeight() const
 {
     return m_delegate->rowHeight();
+}
+
+void GridTreeView::setRowIndicatorVisible(bool on)
+{
+    m_indicatorVisible = on;
+    m_indicator->setVisible(on);
+    updateGeometries();
+}
+
+void GridTreeView::updateGeometries()
+{
+    // The tree view puts its header above the viewport and sets the viewport's
+    // margins for it, the left one to nothing; the indicator's room is added
+    // afterwards. Resizes of the viewport on the way come back here and are
+    // left alone: the outer call finishes the layout.
+    if (m_placingGeometries)
+        return;
+    {
+        const QScopedValueRollback placing(m_placingGeometries, true);
+        QTreeView::updateGeometries();
+        if (m_indicatorVisible)
+            placeRowIndicator();
+    }
+    emit geometriesPlaced();
+}
+
+void GridTreeView::placeRowIndicator()
+{
+    const int headerHeight = viewportMargins().top();
+    setViewportMargins(RowIndicator::kWidth, headerHeight, 0, 0);
+    const QRect rows = viewport()->geometry();
+    header()->setGeometry(rows.left(), rows.top() - headerHeight, rows.width(), headerHeight);
+    m_indicator->setGeometry(rows.left() - RowIndicator::kWidth, rows.top() - headerHeight,
+                             RowIndicator::kWidth, rows.height() + headerHeight);
+    // The sideways scroll range was measured on the viewport without the indicator.
+    if (horizontalScrollMode() == QAbstractItemView::ScrollPerPixel) {
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setPageStep(rows.width());
+        bar->setRange(0, qMax(0, header()->length() - rows.width()));
+    }
+    m_indicator->update();
 }
 
 void GridTreeView::commitOpenEditor()
