@@ -89,8 +89,10 @@ grid::DataGrid* MasterListWindow::grid() const
 }
 
 void MasterListWindow::connectCommands(const std::function<void()>& add, const std::function<void()>& edit,
-                                       const std::function<void()>& remove, const std::function<void()>& refresh,
-                                       const std::function<void()>& search, const std::function<void()>& print,
+                                       const std::function<void()>& remove,
+                                       const std::function<void()>& refresh,
+                                       const std::function<void()>& search,
+                                       const std::function<void()>& print,
                                        const std::function<void()>& doubleClick)
 {
     auto bind = [this](QToolButton* button, const std::function<void()>& command) {
@@ -102,7 +104,8 @@ void MasterListWindow::connectCommands(const std::function<void()>& add, const s
     bind(ui->btnRefresh, refresh);
     bind(ui->btnSearch, search);
     bind(ui->Btn_printInvoice, print);
-    connect(ui->grid, &grid::DataGrid::rowDoubleClicked, this, [doubleClick] { ui::runCommand(doubleClick); });
+    connect(ui->grid, &grid::DataGrid::rowDoubleClicked, this,
+            [doubleClick] { ui::runCommand(doubleClick); });
 }
 
 void MasterListWindow::showCountUnder(const QString& fieldName)

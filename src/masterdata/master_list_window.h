@@ -26,9 +26,9 @@ public:
 protected:
     struct Captions
     {
-        QString window;     // "Customer"
-        QString title;      // "Customers"
-        QString addButton;  // "New Customer"
+        QString window;    // "Customer"
+        QString title;     // "Customers"
+        QString addButton; // "New Customer"
         QString editButton;
         QString deleteButton;
         QString printButton;

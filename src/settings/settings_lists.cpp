@@ -8,8 +8,8 @@
 
 namespace settings {
 
-grid::DataGrid* AddListGrid(QWidget* container, db::DataSource* source, const QList<grid::GridColumn>& columns,
-                            const QStringList& navigatorHints)
+grid::DataGrid* AddListGrid(QWidget* container, db::DataSource* source,
+                            const QList<grid::GridColumn>& columns, const QStringList& navigatorHints)
 {
     auto* list = new grid::DataGrid(container);
     list->setObjectName(container->objectName() + QStringLiteral("DBTableView1"));

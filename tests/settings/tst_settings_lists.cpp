@@ -96,7 +96,8 @@ private slots:
         m_module->ADOTbPayment->setValue("payment_day", 90);
         dialog.findChild<QPushButton*>("btn_cancel")->click();
         QCOMPARE(m_module->ADOTbPayment->state(), db::DataSetState::Browse);
-        QCOMPARE(column("SELECT payment_day FROM tpayment WHERE payment_name = 'CREDIT 90'"), QStringList{"90"});
+        QCOMPARE(column("SELECT payment_day FROM tpayment WHERE payment_name = 'CREDIT 90'"),
+                 QStringList{"90"});
     }
 
     void theNavigatorDeletesWithoutAsking()

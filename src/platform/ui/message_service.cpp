@@ -14,7 +14,8 @@ namespace {
 
 QWidget* activeWindow()
 {
-    return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    return QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                             : QApplication::activeWindow();
 }
 
 class WidgetMessageService final : public MessageService
