@@ -16,47 +16,11 @@
 #include <QSqlRecord>
 #include <QTest>
 
+using testing::retype;
+using testing::rowsOf;
+using testing::typeText;
+
 namespace {
-
-// Types any text, Thai included, as key presses (QTest's own typing takes Latin-1 only).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-// Replaces the text of an editor as a person does: into the field, select all, type.
-void retype(QWidget* editor, const QString& text)
-{
-    editor->setFocus();
-    if (auto* line = qobject_cast<QLineEdit*>(editor))
-        line->selectAll();
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
-        memo->selectAll();
-    else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        combo->lineEdit()->selectAll();
-        editor = combo->lineEdit();
-    }
-    typeText(editor, text);
-}
-
-QStringList rowsOf(const QString& sql)
-{
-    QSqlQuery q(Dtmd->ADOConn->database());
-    q.exec(sql);
-    QStringList rows;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells << q.value(i).toString();
-        rows << cells.join(u'|');
-    }
-    return rows;
-}
 
 // The object name of the editor or button that holds the focus (a combo's text
 // field stands for its combo).

@@ -24,6 +24,10 @@
 #include <QTest>
 #include <QToolButton>
 
+using testing::retype;
+using testing::rowsOf;
+using testing::typeText;
+
 namespace {
 
 // Three customers whose telephone order differs from their number order, and two
@@ -40,42 +44,6 @@ const QStringList kFixture = {
     "INSERT INTO tinvoice_detail (invoice_id, item_id, item_name, item_qty, item_price, item_uom, item_vat, "
     "item_total) VALUES ('INV-0000001', 'PRD-0000001', 'Teak chair', 2, 1250, 'piece', 1, 2675)",
 };
-
-// Types any text, Thai included, as key presses (QTest's own typing takes Latin-1 only).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-// Replaces the text of an editor as a person does: into the field, select all, type.
-void retype(QWidget* editor, const QString& text)
-{
-    editor->setFocus();
-    if (auto* line = qobject_cast<QLineEdit*>(editor))
-        line->selectAll();
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
-        memo->selectAll();
-    typeText(editor, text);
-}
-
-QStringList rowsOf(const QString& sql)
-{
-    QSqlQuery q(Dtmd->ADOConn->database());
-    q.exec(sql);
-    QStringList rows;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells << q.value(i).toString();
-        rows << cells.join(u'|');
-    }
-    return rows;
-}
 
 bool isCustomer(const QString& kind)
 {

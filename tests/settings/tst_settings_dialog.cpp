@@ -20,17 +20,11 @@
 #include <QTabWidget>
 #include <QTest>
 
-namespace {
+using testing::retype;
+using testing::rowsOf;
+using testing::typeText;
 
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
+namespace {
 
 void retype(QDialog* dialog, const char* editorName, const QString& text)
 {
@@ -58,20 +52,6 @@ void click(QDialog* dialog, const char* buttonName)
 QString label(QDialog* dialog, const char* name)
 {
     return dialog->findChild<QLabel*>(name)->text();
-}
-
-QStringList rowsOf(const QString& sql)
-{
-    QSqlQuery q(Dtmd->ADOConn->database());
-    q.exec(sql);
-    QStringList rows;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells << q.value(i).toString();
-        rows << cells.join(u'|');
-    }
-    return rows;
 }
 
 // The columns the dialog has no editor for.

@@ -3,10 +3,16 @@
 #include "data/data_module.h"
 #include "data/database_file.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 #include <QUuid>
 
@@ -76,6 +82,48 @@ QString ScriptedMessages::openFileName(QWidget*, const QString&)
 int ScriptedMessages::execModal(QDialog* dialog)
 {
     return onModal ? onModal(dialog) : int(QDialog::Rejected);
+}
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c == u'\n') {
+            QTest::keyClick(widget, Qt::Key_Return);
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void retype(QWidget* editor, const QString& text)
+{
+    editor->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        line->selectAll();
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(editor)) {
+        memo->selectAll();
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->lineEdit()) {
+        combo->lineEdit()->selectAll();
+        editor = combo->lineEdit();
+    }
+    typeText(editor, text);
+}
+
+QStringList rowsOf(const QString& sql)
+{
+    QSqlQuery q(Dtmd->ADOConn->database());
+    q.exec(sql);
+    QStringList rows;
+    while (q.next()) {
+        QStringList cells;
+        for (int i = 0; i < q.record().count(); ++i)
+            cells << q.value(i).toString();
+        rows << cells.join(u'|');
+    }
+    return rows;
 }
 
 std::unique_ptr<TDtmd> openDataModule(const QString& databasePath)

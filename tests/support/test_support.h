@@ -10,6 +10,7 @@
 #include <memory>
 
 class QDialog;
+class QWidget;
 class TDtmd;
 
 namespace testing {
@@ -55,6 +56,14 @@ public:
     QString openFileName(QWidget* parent, const QString& caption) override;
     int execModal(QDialog* dialog) override;
 };
+
+// Types any text, Thai included, as key presses (QTest's own typing takes
+// Latin-1 only); a line break is the Return key.
+void typeText(QWidget* widget, const QString& text);
+// Replaces the text of an editor as a person does: into the field, select all, type.
+void retype(QWidget* editor, const QString& text);
+// The rows a statement yields on the data module's connection, cells joined by "|".
+QStringList rowsOf(const QString& sql);
 
 // The data module on an open database file; the global Dtmd points at it.
 std::unique_ptr<TDtmd> openDataModule(const QString& databasePath);

@@ -23,6 +23,10 @@
 using editors::DBEdit;
 using editors::DBNumberEdit;
 
+using testing::retype;
+using testing::rowsOf;
+using testing::typeText;
+
 namespace {
 
 // A window with editors in a column, shown and active so that focus and typing
@@ -45,21 +49,6 @@ struct Form
         return QTest::qWaitForWindowActive(&window);
     }
 };
-
-// Types any text, Thai included, as key presses (QTest's own typing takes Latin-1 only).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        if (c == u'\n') {
-            QTest::keyClick(widget, Qt::Key_Return);
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
 
 QVariant storedValue(const QString& sql)
 {
