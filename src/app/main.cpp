@@ -7,8 +7,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The title under which the running program is shown. No display name is set:
+    // Qt would add it to the caption of every window ("Settings — Brimvale").
     QApplication::setApplicationName(QStringLiteral("Brimvale"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brimvale"));
 
     auto dataModule = std::make_unique<TDtmd>();
     Dtmd = dataModule.get();
