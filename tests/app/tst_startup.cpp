@@ -7,6 +7,7 @@
 #include "data/data_module.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDialog>
 #include <QDir>
@@ -165,6 +166,24 @@ private slots:
         window->resize(700, 500);
         QTest::qWait(50);
         QVERIFY(!window->isMaximized());
+    }
+
+    void theMenusOpenTheListsAndTheSettingsModally()
+    {
+        testing::TempDatabase db;
+        db.exec({"INSERT INTO tconfig (company_name) VALUES ('Siam')"});
+        auto window = start(db.folder());
+        window->show();
+        QStringList modals;
+        m_messages->onModal = [&](QDialog* dialog) {
+            modals << QString("%1 \"%2\"").arg(dialog->metaObject()->className(), dialog->windowTitle());
+            return int(QDialog::Rejected);
+        };
+        for (const char* item : {"N11", "N12", "N2"})
+            window->findChild<QAction*>(item)->trigger();
+        QCOMPARE(modals,
+                 (QStringList{"TFCustomer \"Customer\"", "TFProduct \"Product\"", "TFConfig \"Settings\""}));
+        QVERIFY(m_messages->texts("error").isEmpty());
     }
 
     void exitAsksFirstAndClosesOnlyOnYes()
