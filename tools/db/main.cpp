@@ -4,6 +4,8 @@
 //   brimvale-db demo [--invoices N] [--lines-per-invoice N] FILE
 //                                          fill FILE (made when missing) with a demo data set:
 //                                          N invoices (300) of 1 to 8 lines, or N lines each
+//   brimvale-db check FILE                 whether FILE is an intact Brimvale database
+//   brimvale-db backup FILE COPY           a consistent copy of FILE (COPY must not exist)
 
 #include "data/database_file.h"
 #include "platform/db/errors.h"
@@ -19,7 +21,9 @@ namespace {
 int usage()
 {
     QTextStream(stderr) << "usage: brimvale-db init [--if-missing] FILE\n"
-                           "       brimvale-db demo [--invoices N] [--lines-per-invoice N] FILE\n";
+                           "       brimvale-db demo [--invoices N] [--lines-per-invoice N] FILE\n"
+                           "       brimvale-db check FILE\n"
+                           "       brimvale-db backup FILE COPY\n";
     return 2;
 }
 
@@ -49,6 +53,10 @@ int main(int argc, char* argv[])
         }
         if (command == QLatin1String("demo"))
             return tools::runDemo(args, out);
+        if (command == QLatin1String("check"))
+            return tools::runCheck(args, out);
+        if (command == QLatin1String("backup"))
+            return tools::runBackup(args, out);
     } catch (const db::DbError& e) {
         err << "brimvale-db: " << e.text() << "\n";
         return 1;
