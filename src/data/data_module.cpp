@@ -188,10 +188,11 @@ bool TDtmd::RunStoredQuery(const QString& name)
 QString TDtmd::nextNumber(const QString& storedQuery, const QString& resultColumn, const QString& prefix,
                           const QString& startTemplate, const QString& table, const QString& keyColumn)
 {
-    RunStoredQuery(storedQuery);
-    // When the query failed ADOTb is closed and reading its column fails: the
-    // insert that asked for a number then fails too.
-    const QString highest = ADOTb->isEmpty() && ADOTb->isOpen() ? QString() : ADOTb->asString(resultColumn);
+    // The failure was reported by RunStoredQuery; the row that asked gets no number.
+    if (!RunStoredQuery(storedQuery))
+        throw db::DbError(
+            QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(ADOTb->objectName()));
+    const QString highest = ADOTb->isEmpty() ? QString() : ADOTb->asString(resultColumn);
     const QSqlDatabase database = ADOConn->database();
     auto isTaken = [&](const QString& candidate) {
         QSqlQuery q(database);

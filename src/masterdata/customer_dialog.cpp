@@ -69,6 +69,15 @@ void TFNewCustomer::btn_cancelClick()
     });
 }
 
+void TFNewCustomer::done(int result)
+{
+    // The close box and Escape save nothing, as "Cancel" does; a row left in editing
+    // in the shared dataset would be stored by whatever moved it next.
+    if (result != QDialog::Accepted && Dtmd->ADOTbCustomer->isEditing())
+        ui::runCommand([] { Dtmd->ADOTbCustomer->cancel(); });
+    QDialog::done(result);
+}
+
 void TFNewCustomer::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

@@ -55,6 +55,15 @@ void TFNewProduct::btn_cancelClick()
     });
 }
 
+void TFNewProduct::done(int result)
+{
+    // The close box and Escape save nothing, as "Cancel" does; a row left in editing
+    // in the shared dataset would be stored by whatever moved it next.
+    if (result != QDialog::Accepted && Dtmd->ADOTbProduct->isEditing())
+        ui::runCommand([] { Dtmd->ADOTbProduct->cancel(); });
+    QDialog::done(result);
+}
+
 void TFNewProduct::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

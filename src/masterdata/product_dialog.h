@@ -22,6 +22,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closed any way but "Save" (Cancel, the close box, Escape), the row's edit is dropped.
+    void done(int result) override;
 
 private:
     Ui::TFNewProduct* ui;

@@ -92,10 +92,13 @@ void TFConfig::FormCreate()
 
 void TFConfig::done(int result)
 {
+    // A row the table refuses (a name already listed) keeps the dialog open on it:
+    // the user has read why and can put it right or cancel it in its grid, and the
+    // shared list is not left half edited behind a closed dialog.
     for (db::DataSet* list :
          {static_cast<db::DataSet*>(Dtmd->ADOTbShipping), static_cast<db::DataSet*>(Dtmd->ADOTbPayment)})
-        if (list->isEditing())
-            ui::runCommand([list] { list->post(); });
+        if (list->isEditing() && !ui::runCommand([list] { list->post(); }))
+            return;
     QDialog::done(result);
 }
 

@@ -30,7 +30,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     // The list grids write their edits as they are made: a row still being edited
-    // there is stored when the dialog closes, whichever way it closes.
+    // there is stored when the dialog closes, whichever way it closes; one that the
+    // table refuses keeps the dialog open.
     void done(int result) override;
 
 private:

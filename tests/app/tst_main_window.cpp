@@ -88,6 +88,7 @@ private slots:
     void deleteInvoiceWithoutInvoiceRowDeletesItsLines();
     void deleteFailureBetweenTheTwoDeletionsLosesNothing();
     void deleteOnAnEmptyBrowserAsksNothing();
+    void deletingEveryInvoiceDownToTheLast();
     void exitAsksFirst_data();
     void exitAsksFirst();
 
@@ -431,6 +432,30 @@ void TestMainWindow::deleteOnAnEmptyBrowserAsksNothing()
     trigger("mnu_deleteInvoice");
     QVERIFY(m_messages->shown.isEmpty());
     QCOMPARE(count("SELECT COUNT(*) FROM tinvoice_master"), 6);
+}
+
+void TestMainWindow::deletingEveryInvoiceDownToTheLast()
+{
+    // The browser empties one invoice at a time; after the last one goes a further
+    // Delete asks nothing, and the only invoices left are those without lines.
+    openWindow();
+    int deleted = 0;
+    while (m_window->invoiceGrid()->groupCount() > 0) {
+        focusInvoice(m_window->invoiceGrid()->model()->groupKey(0));
+        m_messages->confirmAnswers = {true};
+        trigger("mnu_deleteInvoice");
+        QCOMPARE(m_messages->texts("error"), QStringList{});
+        QVERIFY(++deleted < 20);
+    }
+    QCOMPARE(count("SELECT COUNT(*) FROM tinvoice_detail"), 0);
+    QCOMPARE(Dtmd->ADOQrsum->recordCount(), 0);
+    QCOMPARE(Dtmd->ADOTbInvoiceDetail->recordCount(), 0);
+    const int shown = m_messages->shown.size();
+    trigger("DeleteInvoice2");
+    QCOMPARE(m_messages->shown.size(), shown);
+    trigger("ExpandAllInvoice1");
+    trigger("HideAll1");
+    QCOMPARE(m_messages->texts("error"), QStringList{});
 }
 
 void TestMainWindow::exitAsksFirst_data()

@@ -9,6 +9,7 @@
 #include "settings/settings_dialog.h"
 #include "test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -78,6 +79,10 @@ private slots:
     void savedFormatReachesReopenedDatasetsButExampleWaitsForReopen();
     void columnsWithoutEditorsKeepTheirValuesThroughSaves();
     void failedWriteKeepsDialogOpenWithTheEdit();
+    void listRowThatCannotBeStoredKeepsDialogOpen_data();
+    void listRowThatCannotBeStoredKeepsDialogOpen();
+    void openedTwiceThenDatasetsChangeSafely();
+    void openLogoFromThaiNamedFolder();
     void firstRunCancelKeepsDefaults();
     void firstRunSaveLoadsTheRow();
 
@@ -355,6 +360,101 @@ void TestSettingsDialog::failedWriteKeepsDialogOpenWithTheEdit()
     QCOMPARE(Dtmd->ADOTbConfig->state(), db::DataSetState::Edit);
     QCOMPARE(Dtmd->ADOTbConfig->asString("company_name"), QStringLiteral("Unsaved Co"));
     QCOMPARE(AppSettings.company_name, QStringLiteral("บริษัท บริมเวล จำกัด"));
+}
+
+void TestSettingsDialog::listRowThatCannotBeStoredKeepsDialogOpen_data()
+{
+    QTest::addColumn<QString>("closedBy");
+    QTest::newRow("Cancel") << "btn_cancel";
+    QTest::newRow("Save Config") << "btn_save";
+    QTest::newRow("close box") << "";
+}
+
+void TestSettingsDialog::listRowThatCannotBeStoredKeepsDialogOpen()
+{
+    // A shipping method still being entered in its grid is stored when the dialog
+    // closes. When the table refuses it (a name already listed), the user reads why
+    // and the dialog stays open on it, rather than closing with the shared list
+    // left half edited for the next window to trip over.
+    addSettingsRow();
+    TFConfig dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    Dtmd->ADOTbShipping->insert();
+    Dtmd->ADOTbShipping->setValue("shipping_name", "TRUCK");
+    QFETCH(QString, closedBy);
+    if (closedBy.isEmpty())
+        dialog.close();
+    else
+        click(&dialog, qPrintable(closedBy));
+    QCOMPARE(m_messages->texts("error").size(), 1);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(Dtmd->ADOTbShipping->state(), db::DataSetState::Insert);
+    QCOMPARE(Dtmd->ADOTbShipping->asString("shipping_name"), QStringLiteral("TRUCK"));
+
+    // Once the entry is put right the dialog closes.
+    Dtmd->ADOTbShipping->setValue("shipping_name", "SHIP");
+    if (closedBy.isEmpty())
+        dialog.close();
+    else
+        click(&dialog, qPrintable(closedBy));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(rowsOf("SELECT shipping_name FROM tshipping ORDER BY rowid"), QStringList({"TRUCK", "SHIP"}));
+    QCOMPARE(m_messages->texts("error").size(), 1);
+}
+
+void TestSettingsDialog::openedTwiceThenDatasetsChangeSafely()
+{
+    // The datasets outlive the dialog: after it has gone, twice, their changes
+    // reach nothing of it.
+    addSettingsRow();
+    for (int i = 0; i < 2; ++i) {
+        TFConfig dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        retype(&dialog, "dbedcompany_name", "Closed by its box");
+        dialog.findChild<QTabWidget*>("pgc_config")->setCurrentIndex(2);
+        dialog.close();
+    }
+    for (db::DataSet* set :
+         {static_cast<db::DataSet*>(Dtmd->ADOTbShipping), static_cast<db::DataSet*>(Dtmd->ADOTbPayment)}) {
+        const QString field = set == Dtmd->ADOTbShipping ? "shipping_name" : "payment_name";
+        set->insert();
+        set->setValue(field, "NEW ENTRY");
+        set->post();
+        set->first();
+        set->deleteRecord();
+        set->refresh();
+        set->close();
+        set->open();
+    }
+    Dtmd->ADOTbConfig->cancel();
+    Dtmd->ADOTbConfig->edit();
+    Dtmd->ADOTbConfig->setValue("company_name", "Changed later");
+    Dtmd->ADOTbConfig->post();
+    Dtmd->ADOTbConfig->close();
+    Dtmd->ADOTbConfig->open();
+    QCOMPARE(m_messages->texts("error"), QStringList{});
+}
+
+void TestSettingsDialog::openLogoFromThaiNamedFolder()
+{
+    addSettingsRow();
+    const QString folder = m_db->folder() + QStringLiteral("/โลโก้ บริษัท");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/ตราสินค้า.png");
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(path, "PNG"));
+    TFConfig dialog;
+    m_messages->fileNames = {path};
+    click(&dialog, "RzBitBtn6");
+    click(&dialog, "btn_save");
+    QCOMPARE(m_messages->texts("error"), QStringList{});
+    QCOMPARE(rowsOf("SELECT invoice_logo FROM tconfig"), QStringList{path});
+    QCOMPARE(AppSettings.invoice_logo, path);
+    TFConfig again; // the saved logo shows when the dialog opens
+    QVERIFY(!again.findChild<QLabel*>("img_logo")->pixmap().isNull());
 }
 
 void TestSettingsDialog::firstRunCancelKeepsDefaults()

@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cmath>
+#include <limits>
 
 namespace db {
 
@@ -59,6 +60,26 @@ FieldType typeOfResultColumn(const QSqlField& field)
     }
 }
 
+// The text of a value as asString gives it; locate compares key texts in this
+// same form, so a key read from one row finds that row again whatever its type.
+QString textOf(const FieldDef& f, const QVariant& v)
+{
+    if (v.isNull())
+        return {};
+    switch (f.type) {
+    case FieldType::Double:
+        return shortestDecimalText(v.toDouble());
+    case FieldType::Date:
+        return v.toDate().toString(Qt::ISODate);
+    case FieldType::Boolean:
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        if (v.typeId() == QMetaType::Double)
+            return shortestDecimalText(v.toDouble());
+        return v.toString();
+    }
+}
+
 } // namespace
 
 // --- conversions --------------------------------------------------------------
@@ -70,10 +91,16 @@ QVariant DataSet::toFieldValue(const FieldDef& field, const QVariant& stored)
     switch (field.type) {
     case FieldType::Text:
         return stored.toString();
-    case FieldType::Integer:
+    case FieldType::Integer: {
         if (stored.typeId() == QMetaType::QString)
             return convertText(field, stored.toString());
+        // A value beyond a 32-bit whole number would wrap round into another number.
+        const double asDouble = stored.toDouble();
+        if (!std::isfinite(asDouble) || asDouble < std::numeric_limits<int>::min() ||
+            asDouble > std::numeric_limits<int>::max())
+            throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(stored.toString()));
         return int(stored.toLongLong());
+    }
     case FieldType::Double:
         if (stored.typeId() == QMetaType::QString)
             return convertText(field, stored.toString());
@@ -248,6 +275,7 @@ void DataSet::close()
 {
     if (!isOpen())
         return;
+    postPendingDetails();
     m_buffer.clear();
     m_rows.clear();
     m_rowIds.clear();
@@ -264,6 +292,7 @@ void DataSet::refresh()
 {
     if (!isOpen())
         throw DbError(kClosedDataSet);
+    postPendingDetails();
     if (isEditing())
         post();
     const qint64 id = m_current >= 0 ? m_rowIds[m_current] : -1;
@@ -286,6 +315,7 @@ void DataSet::setCurrentRow(int row)
     row = qBound(0, row, int(m_rows.size()) - 1);
     if (row == m_current && !isEditing())
         return;
+    postPendingDetails();
     if (isEditing())
         post();
     m_current = row;
@@ -313,8 +343,7 @@ bool DataSet::locate(const QStringList& keyFields, const QStringList& texts)
     for (int r = 0; r < m_rows.size(); ++r) {
         bool match = true;
         for (int k = 0; k < idx.size() && match; ++k) {
-            const QVariant& v = m_rows[r][idx[k]];
-            const QString cell = v.isNull() ? QString() : v.toString();
+            const QString cell = textOf(m_fields[idx[k]], m_rows[r][idx[k]]);
             const QString& text = k < texts.size() ? texts[k] : QString();
             match = text.isEmpty() ? cell.isEmpty() : cell.startsWith(text);
         }
@@ -344,22 +373,7 @@ QVariant DataSet::value(const QString& name) const
 
 QString DataSet::asString(const QString& name) const
 {
-    const FieldDef& f = field(name);
-    const QVariant v = value(name);
-    if (v.isNull())
-        return {};
-    switch (f.type) {
-    case FieldType::Double:
-        return shortestDecimalText(v.toDouble());
-    case FieldType::Date:
-        return v.toDate().toString(Qt::ISODate);
-    case FieldType::Boolean:
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default:
-        if (v.typeId() == QMetaType::Double)
-            return shortestDecimalText(v.toDouble());
-        return v.toString();
-    }
+    return textOf(field(name), value(name));
 }
 
 double DataSet::asDouble(const QString& name) const
@@ -521,6 +535,7 @@ void DataSet::setState(DataSetState state)
 void DataSet::insert()
 {
     checkModifiable();
+    postPendingDetails();
     if (isEditing())
         post();
     m_insertReturnRow = m_current;
@@ -567,9 +582,18 @@ void DataSet::post()
 {
     if (!isEditing())
         throw DbError(kNotEditing);
+    postPendingDetails();
     if (m_state == DataSetState::Insert) {
         const qint64 id = writeInsert(m_buffer, m_changed);
-        QVector<QVariant> row = id >= 0 ? rereadRow(id) : m_buffer;
+        // The row is stored from here on: should reading it back fail, the values as
+        // written stand in, so that a second post cannot store it twice.
+        QVector<QVariant> row = m_buffer;
+        if (id >= 0) {
+            try {
+                row = rereadRow(id);
+            } catch (const DbError&) {
+            }
+        }
         m_rows.append(std::move(row));
         m_rowIds.append(id);
         m_current = int(m_rows.size()) - 1;
@@ -616,6 +640,7 @@ void DataSet::deleteRecord()
     if (m_rows.isEmpty())
         throw DbError(kEmptyDataSet);
     checkModifiable();
+    postPendingDetails();
     if (m_state == DataSetState::Edit)
         cancel();
     const int row = m_current;
@@ -654,6 +679,20 @@ void DataSet::notifyDetails()
             d->followMaster();
 }
 
+void DataSet::postPendingDetails()
+{
+    // A pending line is stored before its invoice moves, so that a line that cannot
+    // be stored stops the move and the detail never shows another invoice's lines.
+    const auto details = m_details;
+    for (const QPointer<DataSet>& d : details) {
+        if (!d || !d->isOpen())
+            continue;
+        d->postPendingDetails();
+        if (d->isEditing())
+            d->post();
+    }
+}
+
 void DataSet::followMaster()
 {
     if (!isOpen())
@@ -661,7 +700,19 @@ void DataSet::followMaster()
     // A pending line is stored before the detail shows another invoice's lines.
     if (isEditing())
         post();
-    readRows();
+    try {
+        readRows();
+    } catch (...) {
+        // Rows that cannot be read leave the detail empty rather than holding
+        // the lines of the row the master has left.
+        m_rows.clear();
+        m_rowIds.clear();
+        m_current = -1;
+        emit rowsReset();
+        emit currentRowChanged(m_current);
+        notifyDetails();
+        throw;
+    }
     m_current = m_rows.isEmpty() ? -1 : 0;
     emit rowsReset();
     emit currentRowChanged(m_current);

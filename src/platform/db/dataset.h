@@ -163,6 +163,7 @@ private:
     void readRows();
     void setState(DataSetState state);
     void followMaster();
+    void postPendingDetails();
     void notifyDetails();
     const QVector<QVariant>* currentValues() const;
 

@@ -177,6 +177,12 @@ bool DBLookupComboBox::commit()
     if (!hasPendingChange())
         return true;
     const QString text = lineEdit()->text();
+    // Still the stored key that is not in the list (a refused key press left it as
+    // it was): nothing was changed, and no entry that merely begins with it is taken.
+    if (!text.isEmpty() && rowOfKey(link().value()) < 0 && text == link().editText()) {
+        refresh();
+        return true;
+    }
     int row = -1;
     if (!text.isEmpty())
         row = m_foundRow >= 0 && listText(m_foundRow).startsWith(text, Qt::CaseInsensitive) ? m_foundRow

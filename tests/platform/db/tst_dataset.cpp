@@ -271,6 +271,92 @@ private slots:
         QCOMPARE(detail->recordCount(), 0);
     }
 
+    void locateComparesTypedValuesInTheirTextForm_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        // Each key text is the dataset's own text of the value (asString).
+        QTest::newRow("boolean") << "item_vat"
+                                 << "True" << 1;
+        QTest::newRow("small double") << "item_price"
+                                      << "0.00001" << 1;
+        QTest::newRow("large double") << "item_price"
+                                      << "100000000000000000000" << 2;
+    }
+    void locateComparesTypedValuesInTheirTextForm()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(int, row);
+        m_db->exec({"UPDATE tinvoice_detail SET item_vat = 1, item_price = 0.00001 WHERE item_id = 'P2'",
+                    "UPDATE tinvoice_detail SET item_vat = 0, item_price = 1e20, item_name = 'x' "
+                    "WHERE invoice_id = 'INV-2'"});
+        auto t = table("tinvoice_detail");
+        t->open();
+        t->setCurrentRow(row);
+        QCOMPARE(t->asString(field), text);
+        t->first();
+        QVERIFY(t->locate(field, text));
+        QCOMPARE(t->currentRow(), row);
+    }
+
+    void aDetailLineThatCannotBeStoredKeepsTheMasterWhereItIs()
+    {
+        auto master = table("tinvoice_master");
+        auto detail = table("tinvoice_detail");
+        detail->setMasterLink(master.get(), "invoice_id", "invoice_id");
+        master->open();
+        detail->open();
+        detail->next();
+        detail->edit();
+        detail->setValue("item_id", "P1"); // INV-1 already has P1: the key index refuses it
+        QVERIFY_THROWS_EXCEPTION(DbError, master->next());
+        // The master did not move, so the detail still holds the master's lines.
+        QCOMPARE(master->asString("invoice_id"), QString("INV-1"));
+        QCOMPARE(detail->state(), DataSetState::Edit);
+        QCOMPARE(detail->recordCount(), 2);
+        QVERIFY_THROWS_EXCEPTION(DbError, master->insert());
+        QCOMPARE(master->state(), DataSetState::Browse);
+        QCOMPARE(master->asString("invoice_id"), QString("INV-1"));
+        detail->cancel();
+        master->next();
+        QCOMPARE(detail->recordCount(), 1);
+    }
+
+    void aDetailWhoseLinesCannotBeReadShowsNoOtherInvoicesLines()
+    {
+        // Text in a REAL column, as another tool may leave it.
+        m_db->exec({"UPDATE tinvoice_detail SET item_price = 'abc' WHERE invoice_id = 'INV-2'"});
+        auto master = table("tinvoice_master");
+        auto detail = table("tinvoice_detail");
+        detail->setMasterLink(master.get(), "invoice_id", "invoice_id");
+        master->open();
+        detail->open();
+        QCOMPARE(detail->recordCount(), 2);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, master->next());
+        QCOMPARE(master->asString("invoice_id"), QString("INV-2"));
+        QCOMPARE(detail->recordCount(), 0);
+        QCOMPARE(detail->currentRow(), -1);
+        master->first();
+        QCOMPARE(detail->recordCount(), 2);
+    }
+
+    void integersOutsideTheirRangeAreRefused()
+    {
+        m_db->exec({"UPDATE tinvoice_detail SET item_qty = 3000000000 WHERE invoice_id = 'INV-2'"});
+        auto t = table("tinvoice_detail");
+        QVERIFY_THROWS_EXCEPTION(ConversionError, t->open());
+        m_db->exec({"UPDATE tinvoice_detail SET item_qty = 3 WHERE invoice_id = 'INV-2'"});
+        t->open();
+        t->edit();
+        QVERIFY_THROWS_EXCEPTION(ConversionError, t->setValue("item_qty", qint64(3000000000)));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, t->setValue("item_qty", 1e20));
+        QCOMPARE(t->asInteger("item_qty"), 1);
+        t->setValue("item_qty", qint64(-7));
+        QCOMPARE(t->asInteger("item_qty"), -7);
+    }
+
     void detailOfAMasterWithoutRowsIsEmpty()
     {
         auto master = table("tproduct");

@@ -85,6 +85,8 @@ private slots:
     void lookupTypingCompletesAndRefusesUnknownText();
     void lookupDropDownListsColumnsAndChoosesRow();
     void lookupFollowsReopenedList();
+    void lookupKeepsStoredKeyNotInListAfterRefusedKey_data();
+    void lookupKeepsStoredKeyNotInListAfterRefusedKey();
     void lookupModelPassesModelTester();
 
 private:
@@ -559,6 +561,39 @@ void TestDataAwareEditors::lookupFollowsReopenedList()
     QTest::keyClicks(payment->lineEdit(), "q");
     QTest::keyClick(payment->lineEdit(), Qt::Key_Return);
     QCOMPARE(Dtmd->ADOTbCustomer->asString("customer_payment"), QStringLiteral("QR PAYMENT"));
+}
+
+void TestDataAwareEditors::lookupKeepsStoredKeyNotInListAfterRefusedKey_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("a term since removed") << "OLD TERM";
+    QTest::newRow("the start of another term") << "CREDIT";
+}
+
+void TestDataAwareEditors::lookupKeepsStoredKeyNotInListAfterRefusedKey()
+{
+    // A stored key that is not in the list shows as it is; a key press that is
+    // refused leaves that text in place, and finishing the entry then changes
+    // nothing: no error that would stop a save, no other entry taken instead.
+    QFETCH(QString, stored);
+    Dtmd->ADOTbCustomer->edit();
+    Dtmd->ADOTbCustomer->setValue("customer_payment", stored);
+    Dtmd->ADOTbCustomer->post();
+    Form form;
+    auto* payment = form.add<editors::DBLookupComboBox>(Dtmd->DtsCustomer, "customer_payment");
+    payment->setLookup(Dtmd->DtsPayment, "payment_name", "payment_name",
+                       {{"Payment Term", "payment_name", 156}});
+    auto* other = form.add<DBEdit>(Dtmd->DtsCustomer, "customer_person");
+    QCOMPARE(payment->currentText(), stored);
+    QVERIFY(form.show());
+    payment->setFocus();
+    QTest::keyClick(payment->lineEdit(), Qt::Key_Home);
+    QTest::keyClicks(payment->lineEdit(), "x"); // no entry begins with "x..."
+    QCOMPARE(payment->currentText(), stored);
+    other->setFocus();
+    QVERIFY(editors::commitEditors(&form.window));
+    QCOMPARE(m_messages->texts("error"), QStringList{});
+    QCOMPARE(Dtmd->ADOTbCustomer->asString("customer_payment"), stored);
 }
 
 void TestDataAwareEditors::lookupModelPassesModelTester()
