@@ -9,6 +9,7 @@
 #include "platform/grid/data_grid.h"
 #include "platform/grid/grid_tree_view.h"
 #include "platform/ui/message_service.h"
+#include "platform/ui/window_placement.h"
 #include "settings/first_run_settings.h"
 #include "settings/settings_dialog.h"
 #include "ui_main_window.h"
@@ -79,6 +80,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFMain)
 {
     UseIconTheme(); // before any icon is looked up: misses are remembered
     ui->setupUi(this);
+    ui::centreOnFirstShow(this);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

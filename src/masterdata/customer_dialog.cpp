@@ -1,9 +1,9 @@
 #include "masterdata/customer_dialog.h"
 
 #include "data/data_module.h"
-#include "masterdata/dialog_placement.h"
 #include "platform/editors/db_lookup_combo_box.h"
 #include "platform/ui/message_service.h"
+#include "platform/ui/window_placement.h"
 #include "ui_customer_dialog.h"
 
 using editors::bindEditor;
@@ -11,6 +11,7 @@ using editors::bindEditor;
 TFNewCustomer::TFNewCustomer(QWidget* parent) : QDialog(parent), ui(new Ui::TFNewCustomer)
 {
     ui->setupUi(this);
+    ui::centreOnFirstShow(this);
     QPalette white = ui->pnl_customer->palette();
     white.setColor(QPalette::Window, Qt::white);
     ui->pnl_customer->setPalette(white);
@@ -76,13 +77,4 @@ void TFNewCustomer::done(int result)
     if (result != QDialog::Accepted && Dtmd->ADOTbCustomer->isEditing())
         ui::runCommand([] { Dtmd->ADOTbCustomer->cancel(); });
     QDialog::done(result);
-}
-
-void TFNewCustomer::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        masterdata::centreOnScreen(this);
-    }
 }

@@ -21,11 +21,9 @@ public:
     void btn_cancelClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     // Closed any way but "Save" (Cancel, the close box, Escape), the row's edit is dropped.
     void done(int result) override;
 
 private:
     Ui::TFNewCustomer* ui;
-    bool m_placed = false;
 };

@@ -1,8 +1,8 @@
 #include "masterdata/master_list_window.h"
 
-#include "masterdata/dialog_placement.h"
 #include "platform/grid/data_grid.h"
 #include "platform/ui/message_service.h"
+#include "platform/ui/window_placement.h"
 #include "ui_master_list_window.h"
 
 #include <QPainter>
@@ -49,6 +49,7 @@ MasterListWindow::MasterListWindow(const Captions& captions, QWidget* parent)
     : QDialog(parent), ui(new Ui::MasterListWindow)
 {
     ui->setupUi(this);
+    ui::centreOnFirstShow(this);
     setWindowTitle(captions.window);
     resize(800, 600);
 
@@ -115,13 +116,4 @@ void MasterListWindow::showCountUnder(const QString& fieldName)
     count.kind = grid::SummaryKind::Count;
     count.textHandler = [](const QString& text) { return QStringLiteral("Count = ") + text; };
     ui->grid->setSummaries(grid::SummaryPlace::Footer, {count});
-}
-
-void MasterListWindow::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        masterdata::centreOnScreen(this);
-    }
 }

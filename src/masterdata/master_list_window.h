@@ -45,9 +45,6 @@ protected:
     // Shows the count of listed rows under the first column, as "Count = n".
     void showCountUnder(const QString& fieldName);
 
-    void showEvent(QShowEvent* event) override;
-
 private:
     Ui::MasterListWindow* ui;
-    bool m_placed = false;
 };

@@ -1,9 +1,9 @@
 #include "masterdata/product_dialog.h"
 
 #include "data/data_module.h"
-#include "masterdata/dialog_placement.h"
 #include "platform/editors/data_aware_editor.h"
 #include "platform/ui/message_service.h"
+#include "platform/ui/window_placement.h"
 #include "ui_product_dialog.h"
 
 using editors::bindEditor;
@@ -11,6 +11,7 @@ using editors::bindEditor;
 TFNewProduct::TFNewProduct(QWidget* parent) : QDialog(parent), ui(new Ui::TFNewProduct)
 {
     ui->setupUi(this);
+    ui::centreOnFirstShow(this);
     QPalette white = ui->pnl_product->palette();
     white.setColor(QPalette::Window, Qt::white);
     ui->pnl_product->setPalette(white);
@@ -62,13 +63,4 @@ void TFNewProduct::done(int result)
     if (result != QDialog::Accepted && Dtmd->ADOTbProduct->isEditing())
         ui::runCommand([] { Dtmd->ADOTbProduct->cancel(); });
     QDialog::done(result);
-}
-
-void TFNewProduct::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        masterdata::centreOnScreen(this);
-    }
 }

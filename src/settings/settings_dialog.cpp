@@ -7,6 +7,7 @@
 #include "platform/editors/db_combo_box.h"
 #include "platform/editors/db_edit.h"
 #include "platform/ui/message_service.h"
+#include "platform/ui/window_placement.h"
 #include "settings/settings_lists.h"
 #include "ui_settings_dialog.h"
 
@@ -14,13 +15,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QScreen>
 
 using editors::bindEditor;
 
 TFConfig::TFConfig(QWidget* parent) : QDialog(parent), ui(new Ui::TFConfig)
 {
     ui->setupUi(this);
+    ui::centreOnFirstShow(this);
     for (QWidget* page : {ui->tscompany, ui->tspreference, ui->tscustomize}) {
         page->setAutoFillBackground(true);
         QPalette white = page->palette();
@@ -178,15 +179,4 @@ void TFConfig::btn_cancelClick()
             Dtmd->ADOTbConfig->cancel();
         reject();
     });
-}
-
-void TFConfig::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed && screen()) {
-        m_placed = true;
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }

@@ -28,7 +28,6 @@ public:
     QWidget* paymentGridContainer() const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     // The list grids write their edits as they are made: a row still being edited
     // there is stored when the dialog closes, whichever way it closes; one that the
     // table refuses keeps the dialog open.
@@ -40,5 +39,4 @@ private:
     void fillFormatExamples();
 
     Ui::TFConfig* ui;
-    bool m_placed = false;
 };

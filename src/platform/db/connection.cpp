@@ -114,7 +114,6 @@ void Connection::close()
 {
     if (!QSqlDatabase::contains(m_name))
         return;
-    emit closing();
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         if (db.isOpen())

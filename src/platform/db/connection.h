@@ -46,9 +46,6 @@ public:
 
     static QString valueOf(const QString& connectionString, const QString& key);
 
-signals:
-    void closing();
-
 private:
     void checkFileIsOurs(const QString& path) const;
 
