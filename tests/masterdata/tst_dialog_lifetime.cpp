@@ -79,31 +79,24 @@ private slots:
     void datasetsChangeSafelyAfterWindowsAreGone();
 
 private:
-    std::unique_ptr<testing::TempDatabase> m_db;
-    std::unique_ptr<TDtmd> m_module;
-    std::unique_ptr<testing::ScriptedMessages> m_messages;
+    std::unique_ptr<testing::DataModuleFixture> m_fixture;
 };
 
 void TestDialogLifetime::init()
 {
-    m_db = std::make_unique<testing::TempDatabase>();
-    m_db->exec({
+    m_fixture = std::make_unique<testing::DataModuleFixture>();
+    m_fixture->db.exec({
         "INSERT INTO tcustomer (customer_id, customer_name, customer_payment) "
         "VALUES ('CUS-0000001', 'บริษัท สยามเทรดดิ้ง จำกัด', 'CASH')",
         "INSERT INTO tproduct VALUES ('PRD-0000001', 'Teak chair', 'Solid teak', 900, 1250, 'piece', 1)",
     });
-    m_module = testing::openDataModule(m_db->path());
-    m_messages = std::make_unique<testing::ScriptedMessages>();
-    LoadDefaultSettings();
     Dtmd->ADOTbCustomer->open();
     Dtmd->ADOTbProduct->open();
 }
 
 void TestDialogLifetime::cleanup()
 {
-    m_messages.reset();
-    m_module.reset();
-    m_db.reset();
+    m_fixture.reset();
 }
 
 void TestDialogLifetime::closingDialogWithoutItsButtonsDropsTheEdit_data()
@@ -150,7 +143,7 @@ void TestDialogLifetime::closingDialogWithoutItsButtonsDropsTheEdit()
     QCOMPARE(set->state(), db::DataSetState::Browse);
     set->first(); // what the list does next must store nothing
     QCOMPARE(rowsOf("SELECT * FROM " + tableOf(kind)), before);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 }
 
 void TestDialogLifetime::datasetsChangeSafelyAfterWindowsAreGone()
@@ -158,7 +151,7 @@ void TestDialogLifetime::datasetsChangeSafelyAfterWindowsAreGone()
     // Each window follows datasets that outlive it; after it has gone a change of
     // those datasets must reach nothing of it.
     Dtmd->ADOTbPayment->open();
-    m_messages->onModal = [](QDialog* dialog) {
+    m_fixture->messages.onModal = [](QDialog* dialog) {
         dialog->show();
         if (!QTest::qWaitForWindowActive(dialog))
             return int(QDialog::Rejected);
@@ -187,13 +180,13 @@ void TestDialogLifetime::datasetsChangeSafelyAfterWindowsAreGone()
         dialog.findChild<QWidget*>("dbedcustomer_Payment")->setFocus();
         dialog.findChild<QPushButton*>("btn_cancel")->click();
     }
-    QCOMPARE(m_messages->texts("error"), QStringList{});
+    QCOMPARE(m_fixture->messages.texts("error"), QStringList{});
 
     stirDataSet(Dtmd->ADOTbCustomer, "customer_name");
     stirDataSet(Dtmd->ADOTbProduct, "product_name");
     stirDataSet(Dtmd->ADOTbPayment, "payment_name");
     stirDataSet(Dtmd->ADOTbContact, "contact_name");
-    QCOMPARE(m_messages->texts("error"), QStringList{});
+    QCOMPARE(m_fixture->messages.texts("error"), QStringList{});
 }
 
 QTEST_MAIN(TestDialogLifetime)

@@ -53,31 +53,24 @@ private slots:
     void productCancelLeavesNoTrace();
 
 private:
-    std::unique_ptr<testing::TempDatabase> m_db;
-    std::unique_ptr<TDtmd> m_module;
-    std::unique_ptr<testing::ScriptedMessages> m_messages;
+    std::unique_ptr<testing::DataModuleFixture> m_fixture;
 };
 
 void TestEntryDialogs::init()
 {
-    m_db = std::make_unique<testing::TempDatabase>();
-    m_db->exec({
+    m_fixture = std::make_unique<testing::DataModuleFixture>();
+    m_fixture->db.exec({
         "INSERT INTO tcustomer VALUES ('CUS-0000001', 'บริษัท สยามเทรดดิ้ง จำกัด', '123 ถนนสุขุมวิท กรุงเทพฯ 10110', "
         "'Somchai', '0105551234567', 'info@siam.example', '02-123-4567', '02-123-4568', 5, 'CASH')",
         "INSERT INTO tproduct VALUES ('PRD-0000001', 'Teak chair', 'Solid teak', 900, 1250, 'piece', 1)",
     });
-    m_module = testing::openDataModule(m_db->path());
-    m_messages = std::make_unique<testing::ScriptedMessages>();
-    LoadDefaultSettings();
     Dtmd->ADOTbCustomer->open();
     Dtmd->ADOTbProduct->open();
 }
 
 void TestEntryDialogs::cleanup()
 {
-    m_messages.reset();
-    m_module.reset();
-    m_db.reset();
+    m_fixture.reset();
 }
 
 void TestEntryDialogs::customerDialogShowsCaptionsAndTheRow()
@@ -172,7 +165,7 @@ void TestEntryDialogs::customerSaveOrCancel()
     else
         Dtmd->ADOTbCustomer->edit();
 
-    m_messages->onModal = [&](QDialog* dialog) {
+    m_fixture->messages.onModal = [&](QDialog* dialog) {
         dialog->show();
         if (!QTest::qWaitForWindowActive(dialog))
             return int(QDialog::Rejected);
@@ -195,7 +188,7 @@ void TestEntryDialogs::customerSaveOrCancel()
     // The list would now show the saved or restored row.
     QCOMPARE(Dtmd->ADOTbCustomer->asString("customer_name"),
              save ? QStringLiteral("ร้านใหม่") : QStringLiteral("บริษัท สยามเทรดดิ้ง จำกัด"));
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 }
 
 void TestEntryDialogs::customerSaveWritesValueTypedJustBefore()
@@ -217,7 +210,7 @@ void TestEntryDialogs::customerPaymentTermsAreCurrentWhenOpenedAlone()
     // The invoice editor opens the dialog without the list: the payment table may
     // be closed, or open on rows that have changed since.
     Dtmd->ADOTbPayment->open();
-    m_db->exec({"INSERT INTO tpayment VALUES ('PROMPTPAY', 0)"});
+    m_fixture->db.exec({"INSERT INTO tpayment VALUES ('PROMPTPAY', 0)"});
     Dtmd->ADOTbCustomer->insert();
     TFNewCustomer dialog;
     auto* payment = dialog.findChild<editors::DBLookupComboBox*>("dbedcustomer_Payment");
@@ -248,8 +241,8 @@ void TestEntryDialogs::customerPostFailureKeepsDialogAndRow()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     retype(dialog.findChild<QWidget*>("dbedcustomer_name"), "Duplicate Co");
     dialog.findChild<QPushButton*>("btn_save")->click();
-    QCOMPARE(m_messages->texts("error").size(), 1);
-    QVERIFY(m_messages->texts("error").first().contains("UNIQUE"));
+    QCOMPARE(m_fixture->messages.texts("error").size(), 1);
+    QVERIFY(m_fixture->messages.texts("error").first().contains("UNIQUE"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(Dtmd->ADOTbCustomer->state(), db::DataSetState::Insert);
     QCOMPARE(Dtmd->ADOTbCustomer->asString("customer_name"), QStringLiteral("Duplicate Co"));
@@ -301,7 +294,7 @@ void TestEntryDialogs::productCostThatIsNotWholeIsRefused()
 
     // Refused when the focus left the field, and again by the save that followed:
     // nothing stored, the dialog still open on the new product, the text there to correct.
-    const QStringList errors = m_messages->texts("error");
+    const QStringList errors = m_fixture->messages.texts("error");
     QVERIFY(!errors.isEmpty());
     for (const QString& e : errors)
         QCOMPARE(e, QStringLiteral("'12.5' is not a whole number. Enter a number without decimals."));

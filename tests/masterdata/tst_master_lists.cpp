@@ -171,25 +171,18 @@ private slots:
 private:
     std::unique_ptr<MasterListWindow> openList(const QString& kind);
 
-    std::unique_ptr<testing::TempDatabase> m_db;
-    std::unique_ptr<TDtmd> m_module;
-    std::unique_ptr<testing::ScriptedMessages> m_messages;
+    std::unique_ptr<testing::DataModuleFixture> m_fixture;
 };
 
 void TestMasterLists::init()
 {
-    m_db = std::make_unique<testing::TempDatabase>();
-    m_db->exec(kFixture);
-    m_module = testing::openDataModule(m_db->path());
-    m_messages = std::make_unique<testing::ScriptedMessages>();
-    LoadDefaultSettings();
+    m_fixture = std::make_unique<testing::DataModuleFixture>();
+    m_fixture->db.exec(kFixture);
 }
 
 void TestMasterLists::cleanup()
 {
-    m_messages.reset();
-    m_module.reset();
-    m_db.reset();
+    m_fixture.reset();
 }
 
 std::unique_ptr<MasterListWindow> TestMasterLists::openList(const QString& kind)
@@ -351,7 +344,7 @@ void TestMasterLists::newRowIsNumberedAndTakesItsPlace()
     auto window = openList(kind);
     const int before = shownIds(*window).size();
     DialogScript dialog{typed, save};
-    m_messages->onModal = dialog.answer(kind);
+    m_fixture->messages.onModal = dialog.answer(kind);
     button(*window, "btnAdd")->click();
 
     QCOMPARE(dialog.opened, 1);
@@ -368,7 +361,7 @@ void TestMasterLists::newRowIsNumberedAndTakesItsPlace()
     QCOMPARE(rowsOf(sql.arg(newId)), stored.isEmpty() ? QStringList{} : QStringList{stored});
     if (save) // the new row is the focused one
         QCOMPARE(window->grid()->view()->currentIndex().siblingAtColumn(0).data().toString(), newId);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 }
 
 void TestMasterLists::editSavesOrCancelsTheClickedRow_data()
@@ -405,7 +398,7 @@ void TestMasterLists::editSavesOrCancelsTheClickedRow()
     const QStringList order = shownIds(*window);
     clickRow(*window, id);
     DialogScript dialog{{nameEditorOf(kind) + "=Renamed แล้ว"}, save};
-    m_messages->onModal = dialog.answer(kind);
+    m_fixture->messages.onModal = dialog.answer(kind);
     if (doubleClick) {
         grid::GridTreeView* view = window->grid()->view();
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
@@ -441,19 +434,19 @@ void TestMasterLists::editOnEmptyListStartsANumberedNewRow()
 {
     QFETCH(QString, kind);
     QFETCH(QString, newId);
-    m_db->exec({"DELETE FROM tcustomer", "DELETE FROM tproduct"});
+    m_fixture->db.exec({"DELETE FROM tcustomer", "DELETE FROM tproduct"});
 
     auto window = openList(kind);
     QCOMPARE(countText(*window), QString("Count = 0"));
     DialogScript dialog{{nameEditorOf(kind) + "=First"}, true};
-    m_messages->onModal = dialog.answer(kind);
+    m_fixture->messages.onModal = dialog.answer(kind);
     button(*window, "btnEdit")->click();
 
     QCOMPARE(dialog.stateOnOpening, db::DataSetState::Insert);
     QCOMPARE(dialog.shownId, newId);
     QCOMPARE(shownIds(*window), QStringList{newId});
     QCOMPARE(countText(*window), QString("Count = 1"));
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 }
 
 void TestMasterLists::deleteAsksFirst_data()
@@ -500,16 +493,16 @@ void TestMasterLists::deleteAsksFirst()
     QFETCH(QStringList, errors);
     QFETCH(QStringList, ids);
     if (emptyList)
-        m_db->exec({"DELETE FROM tcustomer", "DELETE FROM tproduct"});
+        m_fixture->db.exec({"DELETE FROM tcustomer", "DELETE FROM tproduct"});
 
     auto window = openList(kind);
     if (!id.isEmpty())
         clickRow(*window, id);
-    m_messages->confirmAnswers = {yes};
+    m_fixture->messages.confirmAnswers = {yes};
     button(*window, "btnDelete")->click();
 
-    QCOMPARE(m_messages->texts("confirm"), QStringList{question});
-    QCOMPARE(m_messages->texts("error"), errors);
+    QCOMPARE(m_fixture->messages.texts("confirm"), QStringList{question});
+    QCOMPARE(m_fixture->messages.texts("error"), errors);
     QCOMPARE(shownIds(*window), ids);
     QCOMPARE(countText(*window), QString("Count = %1").arg(ids.size()));
     // The deletion is stored at once.
@@ -551,7 +544,7 @@ void TestMasterLists::refreshAndFilterMakeTheCountFollow()
 
     auto window = openList(kind);
     const int before = shownIds(*window).size();
-    m_db->exec({addedElsewhere});
+    m_fixture->db.exec({addedElsewhere});
     QCOMPARE(shownIds(*window).size(), before); // not seen until the list is read again
     button(*window, "btnRefresh")->click();
     QCOMPARE(shownIds(*window).size(), before + 1);
@@ -559,7 +552,7 @@ void TestMasterLists::refreshAndFilterMakeTheCountFollow()
 
     // "Search Data" opens the grid's filter builder; the count follows its filter.
     int filterDialogs = 0;
-    m_messages->onModal = [&](QDialog* dialog) {
+    m_fixture->messages.onModal = [&](QDialog* dialog) {
         auto* filter = qobject_cast<grid::FilterDialog*>(dialog);
         if (!filter)
             return int(QDialog::Rejected);
@@ -581,12 +574,12 @@ void TestMasterLists::refreshAndFilterMakeTheCountFollow()
 
     window->grid()->clearFilter();
     QCOMPARE(countText(*window), QString("Count = %1").arg(before + 1));
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 }
 
 void TestMasterLists::productListShowsMoneyTaxAndFixedWidths()
 {
-    m_db->exec({"INSERT INTO tproduct VALUES ('PRD-0000003', 'Sofa', '', 0, 1234567, 'set', NULL)"});
+    m_fixture->db.exec({"INSERT INTO tproduct VALUES ('PRD-0000003', 'Sofa', '', 0, 1234567, 'set', NULL)"});
     auto window = openList("product");
     const grid::GridModel& model = *window->grid()->model();
     const int cost = model.columnOfField("product_cost");
@@ -626,13 +619,13 @@ void TestMasterLists::productDeletedKeepsInvoiceLines()
 
     auto window = openList("product");
     clickRow(*window, "PRD-0000001");
-    m_messages->confirmAnswers = {true};
+    m_fixture->messages.confirmAnswers = {true};
     button(*window, "btnDelete")->click();
 
     QCOMPARE(rowsOf("SELECT COUNT(*) FROM tproduct WHERE product_id = 'PRD-0000001'"), QStringList{"0"});
     QCOMPARE(rowsOf(lines), linesBefore);
     QCOMPARE(rowsOf(invoices), invoicesBefore);
-    QVERIFY(m_messages->texts("error").isEmpty());
+    QVERIFY(m_fixture->messages.texts("error").isEmpty());
 }
 
 QTEST_MAIN(TestMasterLists)

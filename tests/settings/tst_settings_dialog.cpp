@@ -88,29 +88,22 @@ private slots:
 
 private:
     void addSettingsRow();
-    std::unique_ptr<testing::TempDatabase> m_db;
-    std::unique_ptr<TDtmd> m_module;
-    std::unique_ptr<testing::ScriptedMessages> m_messages;
+    std::unique_ptr<testing::DataModuleFixture> m_fixture;
 };
 
 void TestSettingsDialog::init()
 {
-    m_db = std::make_unique<testing::TempDatabase>();
-    m_module = testing::openDataModule(m_db->path());
-    m_messages = std::make_unique<testing::ScriptedMessages>();
-    LoadDefaultSettings();
+    m_fixture = std::make_unique<testing::DataModuleFixture>();
 }
 
 void TestSettingsDialog::cleanup()
 {
-    m_messages.reset();
-    m_module.reset();
-    m_db.reset();
+    m_fixture.reset();
 }
 
 void TestSettingsDialog::addSettingsRow()
 {
-    m_db->exec(
+    m_fixture->db.exec(
         {QString("INSERT INTO tconfig (company_name, address1, tax_id, email, invoice_logo, format_price, "
                  "format_qty, format_date, invoice_prefix, customer_prefix, product_prefix, startinvoice_no, "
                  "startcustomer_no, startproduct_no, vat_rate, %1) VALUES ('บริษัท บริมเวล จำกัด', "
@@ -197,7 +190,7 @@ void TestSettingsDialog::emptySettingsTableFirstValueCreatesRowAndSaveStoresIt()
              QStringList{"บริษัท บริมเวล จำกัด|7|#,##0.00|IV-"});
     QCOMPARE(AppSettings.company_name, QStringLiteral("บริษัท บริมเวล จำกัด"));
     QCOMPARE(AppSettings.invoice_prefix, QStringLiteral("IV-"));
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 }
 
 void TestSettingsDialog::saveWithoutChangeReloadsSettingsAndReopensInvoices()
@@ -209,7 +202,7 @@ void TestSettingsDialog::saveWithoutChangeReloadsSettingsAndReopensInvoices()
     QSignalSpy invoiceClosed(Dtmd->ADOTbInvoice, &db::DataSet::closed);
     QSignalSpy linesOpened(Dtmd->ADOTbInvoiceDetail, &db::DataSet::opened);
 
-    m_messages->onModal = [](QDialog* dialog) {
+    m_fixture->messages.onModal = [](QDialog* dialog) {
         dialog->findChild<QPushButton*>("btn_save")->click();
         return dialog->result();
     };
@@ -226,7 +219,7 @@ void TestSettingsDialog::saveWithoutChangeReloadsSettingsAndReopensInvoices()
 void TestSettingsDialog::openThenCancelKeepsOldLogo()
 {
     addSettingsRow();
-    const QString picture = m_db->folder() + "/new-logo.png";
+    const QString picture = m_fixture->db.folder() + "/new-logo.png";
     QImage logo(40, 30, QImage::Format_RGB32);
     logo.fill(Qt::darkCyan);
     QVERIFY(logo.save(picture));
@@ -239,7 +232,7 @@ void TestSettingsDialog::openThenCancelKeepsOldLogo()
     dialog.findChild<QPushButton*>("RzBitBtn6")->click();
     QCOMPARE(Dtmd->ADOTbConfig->state(), db::DataSetState::Browse);
 
-    m_messages->fileNames << picture;
+    m_fixture->messages.fileNames << picture;
     dialog.findChild<QPushButton*>("RzBitBtn6")->click();
     QCOMPARE(Dtmd->ADOTbConfig->state(), db::DataSetState::Edit);
     QCOMPARE(dialog.findChild<QLineEdit*>("dbedcompany_logo")->text(), picture);
@@ -249,11 +242,11 @@ void TestSettingsDialog::openThenCancelKeepsOldLogo()
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(rowsOf("SELECT invoice_logo FROM tconfig"), QStringList{"/nowhere/old-logo.png"});
     QCOMPARE(Dtmd->ADOTbConfig->asString("invoice_logo"), QStringLiteral("/nowhere/old-logo.png"));
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_fixture->messages.shown.isEmpty());
 
     // Saved, the new logo shows the next time the dialog opens.
     TFConfig again;
-    m_messages->fileNames << picture;
+    m_fixture->messages.fileNames << picture;
     again.findChild<QPushButton*>("RzBitBtn6")->click();
     again.findChild<QPushButton*>("btn_save")->click();
     QCOMPARE(AppSettings.invoice_logo, picture);
@@ -264,7 +257,7 @@ void TestSettingsDialog::openThenCancelKeepsOldLogo()
 void TestSettingsDialog::openFileThatIsNoPictureReportsLoaderError()
 {
     addSettingsRow();
-    const QString notAPicture = m_db->folder() + "/notes.png";
+    const QString notAPicture = m_fixture->db.folder() + "/notes.png";
     QFile file(notAPicture);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("just some text");
@@ -274,10 +267,10 @@ void TestSettingsDialog::openFileThatIsNoPictureReportsLoaderError()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     retype(&dialog, "dbedcompany_email", "new@brimvale.example");
-    m_messages->fileNames << notAPicture;
+    m_fixture->messages.fileNames << notAPicture;
     dialog.findChild<QPushButton*>("RzBitBtn6")->click();
 
-    const QStringList errors = m_messages->texts("error");
+    const QStringList errors = m_fixture->messages.texts("error");
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().startsWith("Cannot load the picture '" + notAPicture + "': "),
              qPrintable(errors.first()));
@@ -291,10 +284,10 @@ void TestSettingsDialog::openFileThatIsNoPictureReportsLoaderError()
 void TestSettingsDialog::savedFormatReachesReopenedDatasetsButExampleWaitsForReopen()
 {
     addSettingsRow();
-    m_db->exec({"INSERT INTO tinvoice_master (invoice_id, issue_date, total_invoice) "
-                "VALUES ('IV0001', '2024-03-01', 1234.5)",
-                "INSERT INTO tinvoice_detail (invoice_id, item_id, item_qty, item_price) "
-                "VALUES ('IV0001', 'PR000001', 1200, 1234.5)"});
+    m_fixture->db.exec({"INSERT INTO tinvoice_master (invoice_id, issue_date, total_invoice) "
+                        "VALUES ('IV0001', '2024-03-01', 1234.5)",
+                        "INSERT INTO tinvoice_detail (invoice_id, item_id, item_qty, item_price) "
+                        "VALUES ('IV0001', 'PR000001', 1200, 1234.5)"});
     Dtmd->ADOTbInvoice->open();
     Dtmd->ADOTbInvoiceDetail->open();
     QCOMPARE(Dtmd->ADOTbInvoice->displayText("total_invoice"), QStringLiteral("1,234.50"));
@@ -331,7 +324,7 @@ void TestSettingsDialog::columnsWithoutEditorsKeepTheirValuesThroughSaves()
         TFConfig dialog;
         // Changed behind the open dialog: a save that wrote the columns it did not
         // edit would put back what it read.
-        m_db->exec({"UPDATE tconfig SET ad_info = ad_info || '+', font_size = font_size + 1"});
+        m_fixture->db.exec({"UPDATE tconfig SET ad_info = ad_info || '+', font_size = font_size + 1"});
         before = rowsOf("SELECT " + kColumnsWithoutEditor + " FROM tconfig");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -353,9 +346,9 @@ void TestSettingsDialog::failedWriteKeepsDialogOpenWithTheEdit()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     retype(&dialog, "dbedcompany_name", "Unsaved Co");
     // The table is gone from under the dialog: writing the row fails.
-    m_db->exec({"DROP VIEW loadconfig", "ALTER TABLE tconfig RENAME TO tconfig_moved"});
+    m_fixture->db.exec({"DROP VIEW loadconfig", "ALTER TABLE tconfig RENAME TO tconfig_moved"});
     click(&dialog, "btn_save");
-    QCOMPARE(m_messages->texts("error").size(), 1);
+    QCOMPARE(m_fixture->messages.texts("error").size(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(Dtmd->ADOTbConfig->state(), db::DataSetState::Edit);
     QCOMPARE(Dtmd->ADOTbConfig->asString("company_name"), QStringLiteral("Unsaved Co"));
@@ -387,7 +380,7 @@ void TestSettingsDialog::listRowThatCannotBeStoredKeepsDialogOpen()
         dialog.close();
     else
         click(&dialog, qPrintable(closedBy));
-    QCOMPARE(m_messages->texts("error").size(), 1);
+    QCOMPARE(m_fixture->messages.texts("error").size(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(Dtmd->ADOTbShipping->state(), db::DataSetState::Insert);
     QCOMPARE(Dtmd->ADOTbShipping->asString("shipping_name"), QStringLiteral("TRUCK"));
@@ -400,7 +393,7 @@ void TestSettingsDialog::listRowThatCannotBeStoredKeepsDialogOpen()
         click(&dialog, qPrintable(closedBy));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(rowsOf("SELECT shipping_name FROM tshipping ORDER BY rowid"), QStringList({"TRUCK", "SHIP"}));
-    QCOMPARE(m_messages->texts("error").size(), 1);
+    QCOMPARE(m_fixture->messages.texts("error").size(), 1);
 }
 
 void TestSettingsDialog::openedTwiceThenDatasetsChangeSafely()
@@ -434,23 +427,23 @@ void TestSettingsDialog::openedTwiceThenDatasetsChangeSafely()
     Dtmd->ADOTbConfig->post();
     Dtmd->ADOTbConfig->close();
     Dtmd->ADOTbConfig->open();
-    QCOMPARE(m_messages->texts("error"), QStringList{});
+    QCOMPARE(m_fixture->messages.texts("error"), QStringList{});
 }
 
 void TestSettingsDialog::openLogoFromThaiNamedFolder()
 {
     addSettingsRow();
-    const QString folder = m_db->folder() + QStringLiteral("/โลโก้ บริษัท");
+    const QString folder = m_fixture->db.folder() + QStringLiteral("/โลโก้ บริษัท");
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + QStringLiteral("/ตราสินค้า.png");
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(path, "PNG"));
     TFConfig dialog;
-    m_messages->fileNames = {path};
+    m_fixture->messages.fileNames = {path};
     click(&dialog, "RzBitBtn6");
     click(&dialog, "btn_save");
-    QCOMPARE(m_messages->texts("error"), QStringList{});
+    QCOMPARE(m_fixture->messages.texts("error"), QStringList{});
     QCOMPARE(rowsOf("SELECT invoice_logo FROM tconfig"), QStringList{path});
     QCOMPARE(AppSettings.invoice_logo, path);
     TFConfig again; // the saved logo shows when the dialog opens
@@ -459,7 +452,7 @@ void TestSettingsDialog::openLogoFromThaiNamedFolder()
 
 void TestSettingsDialog::firstRunCancelKeepsDefaults()
 {
-    m_messages->onModal = [](QDialog* dialog) {
+    m_fixture->messages.onModal = [](QDialog* dialog) {
         dialog->show();
         if (QTest::qWaitForWindowActive(dialog)) {
             retype(dialog, "dbedcompany_name", "Not kept");
@@ -477,7 +470,7 @@ void TestSettingsDialog::firstRunCancelKeepsDefaults()
 void TestSettingsDialog::firstRunSaveLoadsTheRow()
 {
     int shown = 0;
-    m_messages->onModal = [&](QDialog* dialog) {
+    m_fixture->messages.onModal = [&](QDialog* dialog) {
         ++shown;
         dialog->show();
         if (QTest::qWaitForWindowActive(dialog)) {

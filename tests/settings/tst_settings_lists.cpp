@@ -17,13 +17,11 @@ class TestSettingsLists : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<testing::TempDatabase> m_db;
-    std::unique_ptr<testing::ScriptedMessages> m_messages;
-    std::unique_ptr<TDtmd> m_module;
+    std::unique_ptr<testing::DataModuleFixture> m_fixture;
 
     QStringList column(const QString& sql)
     {
-        QSqlQuery q(m_module->ADOConn->database());
+        QSqlQuery q(m_fixture->module->ADOConn->database());
         q.exec(sql);
         QStringList out;
         while (q.next())
@@ -32,19 +30,8 @@ class TestSettingsLists : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_db = std::make_unique<testing::TempDatabase>();
-        m_messages = std::make_unique<testing::ScriptedMessages>();
-        m_module = testing::openDataModule(m_db->path());
-        LoadDefaultSettings();
-    }
-    void cleanup()
-    {
-        m_module.reset();
-        m_messages.reset();
-        m_db.reset();
-    }
+    void init() { m_fixture = std::make_unique<testing::DataModuleFixture>(); }
+    void cleanup() { m_fixture.reset(); }
 
     void theListsShowTheirTablesWithTheirNavigators_data()
     {
@@ -81,7 +68,7 @@ private slots:
         TFConfig dialog;
         auto* list = dialog.findChild<grid::DataGrid*>("cxGrid1DBTableView1");
         list->navigator()->button(grid::NavigatorBar::Insert)->click();
-        m_module->ADOTbShipping->setValue("shipping_name", "KERRY");
+        m_fixture->module->ADOTbShipping->setValue("shipping_name", "KERRY");
         list->navigator()->button(grid::NavigatorBar::Post)->click();
         dialog.findChild<QPushButton*>("btn_cancel")->click();
         QVERIFY(column("SELECT shipping_name FROM tshipping").contains("KERRY"));
@@ -92,10 +79,10 @@ private slots:
         TFConfig dialog;
         auto* list = dialog.findChild<grid::DataGrid*>("cxGrid2DBTableView1");
         list->navigator()->button(grid::NavigatorBar::Insert)->click();
-        m_module->ADOTbPayment->setValue("payment_name", "CREDIT 90");
-        m_module->ADOTbPayment->setValue("payment_day", 90);
+        m_fixture->module->ADOTbPayment->setValue("payment_name", "CREDIT 90");
+        m_fixture->module->ADOTbPayment->setValue("payment_day", 90);
         dialog.findChild<QPushButton*>("btn_cancel")->click();
-        QCOMPARE(m_module->ADOTbPayment->state(), db::DataSetState::Browse);
+        QCOMPARE(m_fixture->module->ADOTbPayment->state(), db::DataSetState::Browse);
         QCOMPARE(column("SELECT payment_day FROM tpayment WHERE payment_name = 'CREDIT 90'"),
                  QStringList{"90"});
     }
@@ -106,7 +93,7 @@ private slots:
         auto* list = dialog.findChild<grid::DataGrid*>("cxGrid1DBTableView1");
         QCOMPARE(list->dataSet()->recordCount(), 1);
         list->navigator()->button(grid::NavigatorBar::Delete)->click();
-        QVERIFY(m_messages->shown.isEmpty());
+        QVERIFY(m_fixture->messages.shown.isEmpty());
         QVERIFY(column("SELECT shipping_name FROM tshipping").isEmpty());
     }
 };

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "data/app_settings.h"
 #include "data/data_module.h"
 #include "data/database_file.h"
 
@@ -133,6 +134,15 @@ std::unique_ptr<TDtmd> openDataModule(const QString& databasePath)
     module->ADOConn->setConnectionString(QStringLiteral("Data Source=") + databasePath);
     module->ADOConn->open();
     return module;
+}
+
+} // namespace testing
+
+namespace testing {
+
+DataModuleFixture::DataModuleFixture() : module(openDataModule(db.path()))
+{
+    LoadDefaultSettings();
 }
 
 } // namespace testing

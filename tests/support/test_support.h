@@ -65,6 +65,17 @@ void retype(QWidget* editor, const QString& text);
 // The rows a statement yields on the data module's connection, cells joined by "|".
 QStringList rowsOf(const QString& sql);
 
+// What most window tests stand on: a fresh database from the real schema, the
+// scripted message boxes, the data module open on the file (the global Dtmd) and
+// the built-in settings in force. Torn down in reverse order.
+struct DataModuleFixture
+{
+    DataModuleFixture();
+    TempDatabase db;
+    ScriptedMessages messages;
+    std::unique_ptr<TDtmd> module;
+};
+
 // The data module on an open database file; the global Dtmd points at it.
 std::unique_ptr<TDtmd> openDataModule(const QString& databasePath);
 
