@@ -14,6 +14,13 @@ template <typename T> std::optional<T> optionalValue(const db::DataSet& set, con
     return v.value<T>();
 }
 
+// A text column as read, empty staying null, so that copying it keeps it empty.
+QString textValue(const db::DataSet& set, const char* name)
+{
+    const QVariant v = set.value(QString::fromLatin1(name));
+    return v.isNull() ? QString() : v.toString();
+}
+
 template <typename T> QVariant toVariant(const std::optional<T>& v)
 {
     return v ? QVariant::fromValue(*v) : QVariant();
@@ -52,13 +59,9 @@ InvoiceLine ReadInvoiceLine(const db::DataSet& detail)
 {
     InvoiceLine line;
     line.invoice_id = detail.asString("invoice_id");
-    auto text = [&](const char* name) {
-        const QVariant v = detail.value(QString::fromLatin1(name));
-        return v.isNull() ? QString() : v.toString();
-    };
-    line.item_id = text("item_id");
-    line.item_name = text("item_name");
-    line.item_uom = text("item_uom");
+    line.item_id = textValue(detail, "item_id");
+    line.item_name = textValue(detail, "item_name");
+    line.item_uom = textValue(detail, "item_uom");
     line.item_qty = optionalValue<int>(detail, "item_qty");
     line.item_price = optionalValue<double>(detail, "item_price");
     line.item_discountperunit = optionalValue<double>(detail, "item_discountperunit");
@@ -75,13 +78,9 @@ InvoiceLine ReadInvoiceLine(const db::DataSet& detail)
 ProductRecord ReadProductRecord(const db::DataSet& product)
 {
     ProductRecord p;
-    auto text = [&](const char* name) {
-        const QVariant v = product.value(QString::fromLatin1(name));
-        return v.isNull() ? QString() : v.toString();
-    };
-    p.product_id = text("product_id");
-    p.product_name = text("product_name");
-    p.product_uom = text("product_uom");
+    p.product_id = textValue(product, "product_id");
+    p.product_name = textValue(product, "product_name");
+    p.product_uom = textValue(product, "product_uom");
     p.product_price = optionalValue<int>(product, "product_price");
     p.product_taxable = optionalValue<bool>(product, "product_taxable");
     return p;
